@@ -1,0 +1,49 @@
+#include "core/PageOps.h"
+
+#include "core/PageText.h"
+#include "core/SafeFile.h"
+#include "core/TextBox.h"
+#include "core/TitleScan.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
+
+#include <QFileInfo>
+
+bool OpenPage(Platform &platform, PageView &view, const QString &path)
+{
+    QByteArray bytes;
+    if (!readWholeFile(path, bytes)) {
+        platform.messages.inform(view.window(), kOpenErrorText, kOpenErrorTitle, MessageSpec::Icon::Exclamation);
+        return false;
+    }
+    PageText page = decodePage(bytes);
+    bytes.clear();
+    TextBox &box = view.txtEdit();
+    box.setEncoding(page.encoding);
+    box.setText(page.text);
+    view.setCaption(captionForTitle(scanTitle(page.text, true)));
+    return true;
+}
+
+bool SavePage(Platform &platform, PageView &view, const QString &path)
+{
+    const TextBox &box = view.txtEdit();
+    if (!writeFileSafely(path, encodePage(box.text(), box.encoding()))) {
+        platform.messages.inform(view.window(), kSaveErrorText, QStringLiteral("Tagsmith"),
+                                 MessageSpec::Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+bool SavePageAs(Platform &platform, PageView &view, const QString &path)
+{
+    if (QFileInfo::exists(path) && !platform.messages.confirm(view.window(), kOverwriteText))
+        return false;
+    return SavePage(platform, view, path);
+}
+
+bool closeReasonEndsProgram(CloseReason reason)
+{
+    return reason == CloseReason::ControlMenu || reason == CloseReason::TaskManager;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+struct AppState;
+struct Platform;
+class TextBox;
+class QWidget;
+
+// What the page operations reach in the main window.
+class PageView {
+public:
+    virtual ~PageView() = default;
+    virtual TextBox &txtEdit() = 0;
+    virtual void setCaption(const QString &caption) = 0;
+    virtual QString caption() const = 0;
+    virtual int pageCount() const = 0; // entries of the page list
+    virtual QWidget *window() = 0;     // parent for message boxes
+};
+
+// Why a window is being closed (the platform's unload reasons).
+enum class CloseReason { ControlMenu = 0, Code = 1, AppShutdown = 2, TaskManager = 3, Form = 4 };
+
+inline const QString kOpenErrorText = QStringLiteral("Error encountered while trying to open file, please retry.");
+inline const QString kOpenErrorTitle = QStringLiteral("Text Editor");
+inline const QString kSaveErrorText = QStringLiteral("Error occurred while trying to close file, please retry.");
+inline const QString kOverwriteText = QStringLiteral("Overwrite existing file?");
+
+// Reads the page into the editing area and sets the caption from its title.
+// On failure shows the open error and leaves text and caption as they were.
+bool OpenPage(Platform &platform, PageView &view, const QString &path);
+// Writes the editing area's text to path, without asking. On failure shows
+// the save error; the file on disk is then left as it was.
+bool SavePage(Platform &platform, PageView &view, const QString &path);
+// Like SavePage, but asks "Overwrite existing file?" first when path exists;
+// returns false (and writes nothing) on No.
+bool SavePageAs(Platform &platform, PageView &view, const QString &path);
+
+// Whether closing for this reason saves the page and placement and ends the program.
+bool closeReasonEndsProgram(CloseReason reason);

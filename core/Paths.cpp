@@ -1,0 +1,106 @@
+#include "core/Paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace Paths {
+
+namespace {
+void sortNoCase(QStringList &names)
+{
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+}
+} // namespace
+
+QString resolve(const QString &dir, const QString &name)
+{
+    const QString plain = dir + u'/' + name;
+    if (name.isEmpty() || QFileInfo::exists(plain))
+        return plain;
+    const QDir d(dir);
+    const QStringList entries = d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &e : entries)
+        if (e.compare(name, Qt::CaseInsensitive) == 0)
+            return dir + u'/' + e;
+    return plain;
+}
+
+QString projectsRoot(const QString &appDir) { return resolve(appDir, QStringLiteral("project")); }
+
+QString projectFolder(const QString &appDir, const QString &project)
+{
+    return resolve(projectsRoot(appDir), project);
+}
+
+QString pagePath(const QString &appDir, const QString &project, const QString &page)
+{
+    return resolve(projectFolder(appDir, project), page);
+}
+
+QString defaultTemplate(const QString &appDir) { return resolve(appDir, QStringLiteral("default.htm")); }
+QString dictionary(const QString &appDir) { return resolve(appDir, QStringLiteral("spell.dat")); }
+
+bool isPageName(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive)
+           || fileName.endsWith(QLatin1String(".html"), Qt::CaseInsensitive);
+}
+
+QStringList listPages(const QString &folder)
+{
+    QStringList pages;
+    const QDir d(folder);
+    const QFileInfoList entries = d.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &fi : entries)
+        if (isPageName(fi.fileName()))
+            pages << fi.fileName();
+    sortNoCase(pages);
+    return pages;
+}
+
+QStringList listProjects(const QString &root)
+{
+    QStringList names = QDir(root).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    sortNoCase(names);
+    return names;
+}
+
+bool isSafeName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+           && !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QChar(0));
+}
+
+bool ensureProjectsRoot(const QString &appDir)
+{
+    const QString root = projectsRoot(appDir);
+    if (!QFileInfo(projectFolder(appDir, QStringLiteral("default"))).isDir()) {
+        if (!QFileInfo(root).isDir() && !QDir().mkdir(root))
+            return false;
+        if (!QDir().mkdir(root + QLatin1String("/default")))
+            return false;
+    }
+    return true;
+}
+
+bool projectIsWritable(const QString &appDir, const QString &project)
+{
+    if (!isSafeName(project))
+        return false;
+    const QString folder = projectFolder(appDir, project);
+    if (!QFileInfo(folder).isDir())
+        return false;
+    QFile scratch(folder + QLatin1String("/test.tst"));
+    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    scratch.close();
+    return scratch.remove();
+}
+
+} // namespace Paths

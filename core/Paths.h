@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where projects and pages live. Paths are built by concatenation with "/"
+// onto the application directory (no trailing separator). Names the program
+// treats without regard to case ("project", "default", page extensions) are
+// looked up case-insensitively, so "Default" finds the folder "default".
+namespace Paths {
+
+// dir + "/" + name, where name is replaced by the spelling of an existing
+// entry of dir that matches it case-insensitively (an exact match wins).
+QString resolve(const QString &dir, const QString &name);
+
+QString projectsRoot(const QString &appDir);
+QString projectFolder(const QString &appDir, const QString &project);
+QString pagePath(const QString &appDir, const QString &project, const QString &page);
+QString defaultTemplate(const QString &appDir); // "default.htm"
+QString dictionary(const QString &appDir);      // "spell.dat"
+
+// A page is a plain file whose name ends in ".htm" or ".html", any case.
+bool isPageName(const QString &fileName);
+// Page file names of a folder, sorted alphabetically without regard to case.
+QStringList listPages(const QString &folder);
+// Project folder names of the projects root (folders only, also through a
+// link to a folder), sorted alphabetically without regard to case.
+QStringList listProjects(const QString &root);
+
+// A name that stays inside its folder: not empty, not "." or "..", and
+// without "/", "\\" or NUL.
+bool isSafeName(const QString &name);
+
+// Creates the projects root and the default project when missing. Returns
+// false when they could not be created.
+bool ensureProjectsRoot(const QString &appDir);
+
+// Creates the scratch file "test.tst" in the project folder and deletes it
+// again; false when the folder is missing or refuses either step.
+bool projectIsWritable(const QString &appDir, const QString &project);
+
+} // namespace Paths

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// Sections and keys of the settings store (application "TAGSMITH").
+namespace SettingsKeys {
+inline const QString App = QStringLiteral("TAGSMITH");
+inline const QString Settings = QStringLiteral("Settings");
+inline const QString Tools = QStringLiteral("Tools");
+
+inline const QString Height = QStringLiteral("Height");
+inline const QString Width = QStringLiteral("Width");
+inline const QString Top = QStringLiteral("Top");
+inline const QString Left = QStringLiteral("Left");
+inline const QString ToolBar = QStringLiteral("ToolBar");
+inline const QString StatusBar = QStringLiteral("StatusBar");
+inline const QString ProjMan = QStringLiteral("ProjMan");
+inline const QString DefaultProj = QStringLiteral("DefaultProj");
+inline const QString AutoHTML = QStringLiteral("AutoHTML");
+inline const QString CBrowser = QStringLiteral("CBrowser");
+inline const QString PBrowser = QStringLiteral("PBrowser");
+
+// Tool keys carry the slot number with a sign position: "ToolCaption 1".
+QString toolCaption(int slot);
+QString toolFilename(int slot);
+} // namespace SettingsKeys
+
+// Numeric reading of a stored text the way the original's conversion did it:
+// leading blanks skipped, optional sign, digits (and a fraction), anything
+// after that ignored; no number at all reads as 0. Never fails.
+double vbVal(const QString &text);
+// vbVal rounded and clamped into the int range.
+int vbValInt(const QString &text);
+// Truth value of a stored text: "True"/"False" (any case), or a number (non-zero = true).
+// Anything else reads as false.
+bool vbBool(const QString &text);

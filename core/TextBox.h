@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/PageText.h"
+
+#include <QString>
+
+// The editing area as the program's logic sees it. Positions count
+// characters from the start of the text (0-based), a CR LF pair counting as
+// two; "selStart" is the caret when nothing is selected.
+class TextBox {
+public:
+    virtual ~TextBox() = default;
+
+    virtual QString text() const = 0;
+    // Replaces the whole text; the caret goes to the start.
+    virtual void setText(const QString &text) = 0;
+    // The encoding the text is kept and saved in.
+    virtual TextEncoding encoding() const = 0;
+    virtual void setEncoding(TextEncoding encoding) = 0;
+
+    virtual int length() const = 0;
+    // Character at 0-based position, or a null QChar outside the text.
+    virtual QChar charAt(int pos) const = 0;
+
+    virtual int selStart() const = 0;
+    virtual int selLength() const = 0;
+    // Collapses the selection and puts the caret at pos.
+    virtual void setSelStart(int pos) = 0;
+    virtual void setSelection(int start, int length) = 0;
+    virtual QString selectedText() const = 0;
+    // Puts text in place of the selection (or at the caret) as one edit; the
+    // caret stands after it with nothing selected.
+    virtual void replaceSelection(const QString &text) = 0;
+
+    virtual bool isEnabled() const = 0;
+    virtual void setEnabled(bool enabled) = 0;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/TextBox.h"
+
+#include <Qsci/qsciscintilla.h>
+
+// The editing area: a Scintilla editor that keeps the page's bytes exactly
+// (CR LF, lone LF, lone CR are all kept as they are) behind the TextBox
+// interface. Positions are counted in UTF-16 units of the text, so a
+// character of a Latin-1 page is one position and CR LF is two.
+class ScintillaTextBox : public QsciScintilla, public TextBox {
+    Q_OBJECT
+public:
+    explicit ScintillaTextBox(QWidget *parent = nullptr);
+
+    QString text() const override;
+    void setText(const QString &text) override;
+    TextEncoding encoding() const override { return m_encoding; }
+    void setEncoding(TextEncoding encoding) override;
+    int length() const override;
+    QChar charAt(int pos) const override;
+    int selStart() const override;
+    int selLength() const override;
+    void setSelStart(int pos) override;
+    void setSelection(int start, int length) override;
+    QString selectedText() const override;
+    void replaceSelection(const QString &text) override;
+    bool isEnabled() const override { return QWidget::isEnabled(); }
+    void setEnabled(bool enabled) override { QWidget::setEnabled(enabled); }
+
+    // The raw bytes of the document, without a copy (valid until the next edit).
+    QByteArray rawBytes() const;
+
+signals:
+    // Emitted once after every finished change of the text (typed, pasted,
+    // undone, or made by the program).
+    void changed();
+    void focusGained();
+    void focusLost();
+    void mouseReleased();
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+    void focusInEvent(QFocusEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
+
+private:
+    long sci(unsigned int msg, unsigned long w = 0, long l = 0) const;
+    long docBytes() const;
+    int toIndex(long bytePos) const;
+    long toByte(int index) const;
+    QByteArray encode(const QString &text) const;
+    QString decode(const char *data, long size) const;
+    void noteModified();
+    void flushChange();
+
+    TextEncoding m_encoding = TextEncoding::Utf8;
+    bool m_changePending = false;
+    bool m_flushQueued = false;
+};

@@ -1,0 +1,414 @@
+#include "editor/frmEditor.h"
+
+#include "authoring/Templates.h"
+#include "core/AppState.h"
+#include "core/Paths.h"
+#include "core/SettingsKeys.h"
+#include "core/TitleScan.h"
+#include "core/WebAddresses.h"
+#include "editor/AutoBracket.h"
+#include "editor/Commands.h"
+#include "editor/ImageButton.h"
+#include "editor/ScintillaTextBox.h"
+#include "editor/ToolbarArt.h"
+#include "editor/Twips.h"
+#include "platform/Desktop.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace {
+constexpr int kToolBarTwips = 370;
+constexpr int kStatusBarTwips = 230;
+constexpr int kEditLeftTwips = 10;
+constexpr int kDesignWidthTwips = 10500;
+constexpr int kDesignHeightTwips = 7500;
+constexpr int kMinWidthTwips = 6000;
+constexpr int kMinHeightTwips = 4000;
+constexpr int kButtonWidthTwips = 345;
+constexpr int kButtonHeightTwips = 330;
+const QString kNoPageText = QStringLiteral("Before you can edit you must add a page.");
+} // namespace
+
+// The client area below the menu bar: lays out the toolbar, the editing area
+// and the status bar by the window's own rule.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(frmEditor *owner) : QWidget(owner), m_owner(owner) {}
+
+protected:
+    void resizeEvent(QResizeEvent *) override { m_owner->layoutClient(); }
+
+private:
+    frmEditor *m_owner;
+};
+
+frmEditor::frmEditor(AppState &state, Platform &platform, QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_platform(platform)
+{
+    Q_INIT_RESOURCE(tagsmith);
+    setObjectName(QStringLiteral("frmEditor"));
+    setWindowTitle(QStringLiteral("Tagsmith"));
+    m_client = new ClientArea(this);
+    setCentralWidget(m_client);
+    createEditingArea();
+    createToolBar();
+    createStatusBar();
+    createMenus();
+    setMinimumSize(twipsToPxX(kMinWidthTwips, this), twipsToPxY(kMinHeightTwips, this));
+    resize(twipsToPxX(kDesignWidthTwips, this), twipsToPxY(kDesignHeightTwips, this));
+}
+
+frmEditor::~frmEditor() = default;
+
+TextBox &frmEditor::txtEdit() { return *m_txtEdit; }
+
+int frmEditor::pageCount() const { return Combo1->count(); }
+
+QString frmEditor::currentPageName() const { return Combo1->currentText(); }
+
+// ---------------------------------------------------------------- layout
+
+void frmEditor::createEditingArea()
+{
+    m_txtEdit = new ScintillaTextBox(m_client);
+    m_txtEdit->setObjectName(QStringLiteral("txtEdit"));
+    connect(m_txtEdit, &ScintillaTextBox::changed, this, &frmEditor::onTextChanged);
+    connect(m_txtEdit, &ScintillaTextBox::focusGained, this, &frmEditor::onEditorFocusIn);
+    connect(m_txtEdit, &ScintillaTextBox::focusLost, this, &frmEditor::onEditorFocusOut);
+    connect(m_txtEdit, &ScintillaTextBox::mouseReleased, this, &frmEditor::onEditorMouseUp);
+}
+
+void frmEditor::createToolBar()
+{
+    ToolBar1 = new QWidget(m_client);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    Label1 = new QLabel(QStringLiteral("Web Page:"), ToolBar1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Combo1 = new QComboBox(ToolBar1);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    // The user's choice runs the page switch, even when the same page is picked again.
+    connect(Combo1, &QComboBox::activated, this, [this] { pageSwitch(); });
+
+    const QSize buttonSize(twipsToPxX(kButtonWidthTwips, this), twipsToPxY(kButtonHeightTwips, this));
+    auto make = [&](const char *name, const char *icon) {
+        const ButtonImages art = toolbarImages(QString::fromLatin1(icon), buttonSize, devicePixelRatioF());
+        auto *b = new ImageButton(QString::fromLatin1(name), art.up, art.dn, art.n, ToolBar1);
+        b->setFixedSize(buttonSize);
+        return b;
+    };
+    BtnNew = make("BtnNew", "new");
+    BtnSave = make("BtnSave", "save");
+    BtnCut = make("BtnCut", "cut");
+    BtnCopy = make("BtnCopy", "copy");
+    BtnPaste = make("BtnPaste", "paste");
+    BtnFind = make("BtnFind", "find");
+    BtnNew->setToolTip(tr("New Page"));
+    BtnSave->setToolTip(tr("Save Page"));
+    BtnCut->setToolTip(tr("Cut"));
+    BtnCopy->setToolTip(tr("Copy"));
+    BtnPaste->setToolTip(tr("Paste"));
+    BtnFind->setToolTip(tr("Find"));
+    connect(BtnNew, &ImageButton::clicked, this, [this] { Commands::newPage(*this); });
+    connect(BtnSave, &ImageButton::clicked, this, [this] { SavePage(m_platform, *this, m_state.CurrentPagePath); });
+    connect(BtnCut, &ImageButton::clicked, this, &frmEditor::cut);
+    connect(BtnCopy, &ImageButton::clicked, this, &frmEditor::copy);
+    connect(BtnPaste, &ImageButton::clicked, this, &frmEditor::paste);
+    connect(BtnFind, &ImageButton::clicked, this, [this] { Commands::find(*this); });
+    setCutCopyShown(false);
+    setSavePasteShown(false);
+    BtnFind->setShownEnabled(false);
+}
+
+void frmEditor::createStatusBar()
+{
+    StatusBar1 = new QWidget(m_client);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    Status = new QLabel(StatusBar1);
+    Status->setObjectName(QStringLiteral("Status"));
+}
+
+void frmEditor::layoutClient()
+{
+    const int w = m_client->width(), h = m_client->height();
+    const int toolH = twipsToPxY(kToolBarTwips, this);
+    const int statusH = twipsToPxY(kStatusBarTwips, this);
+    const int left = twipsToPxX(kEditLeftTwips, this);
+
+    ToolBar1->setGeometry(0, 0, w, toolH);
+    // Toolbar contents: label, page list, New, Save, gap, Cut, Copy, Paste, gap, Find.
+    const int pad = twipsToPxX(60, this);
+    const QSize bs = BtnNew->size();
+    const int by = (toolH - bs.height()) / 2;
+    int x = pad;
+    const int labelW = Label1->sizeHint().width();
+    Label1->setGeometry(x, 0, labelW, toolH);
+    x += labelW + pad;
+    const int comboW = twipsToPxX(2800, this);
+    const int comboH = qMin(toolH - 2, Combo1->sizeHint().height());
+    Combo1->setGeometry(x, (toolH - comboH) / 2, comboW, comboH);
+    x += comboW + pad * 2;
+    for (ImageButton *b : {BtnNew, BtnSave, (ImageButton *)nullptr, BtnCut, BtnCopy, BtnPaste,
+                           (ImageButton *)nullptr, BtnFind}) {
+        if (!b) {
+            x += pad * 2;
+            continue;
+        }
+        b->move(x, by);
+        x += bs.width();
+    }
+
+    StatusBar1->setGeometry(0, h - statusH, w, statusH);
+    Status->setGeometry(pad, 0, w - pad, statusH);
+
+    const int editTop = ToolBar1->isHidden() ? 0 : toolH;
+    // Editing area: left 10, width client - 10, height client - ChromeHeight.
+    const int editW = qMax(0, w - left);
+    const int editH = qMax(0, h - twipsToPxY(m_state.ChromeHeight, this));
+    m_txtEdit->setGeometry(left, editTop, editW, editH);
+}
+
+void frmEditor::resizeEvent(QResizeEvent *e)
+{
+    QMainWindow::resizeEvent(e);
+    layoutClient();
+}
+
+QRect frmEditor::placementTwips() const
+{
+    return QRect(pxToTwipsX(x(), this), pxToTwipsY(y(), this), pxToTwipsX(width(), this),
+                 pxToTwipsY(height(), this));
+}
+
+void frmEditor::restorePlacement()
+{
+    SettingsStore &s = m_platform.settings;
+    const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
+    const int screenW = pxToTwipsX(screen.width(), this), screenH = pxToTwipsY(screen.height(), this);
+    const QRect cur = placementTwips();
+    const int height = vbValInt(s.read(SettingsKeys::Settings, SettingsKeys::Height, QString::number(cur.height())));
+    const int width = vbValInt(s.read(SettingsKeys::Settings, SettingsKeys::Width, QString::number(cur.width())));
+    resize(twipsToPxX(width, this), twipsToPxY(height, this)); // the minimum size applies
+    const QRect sized = placementTwips();
+    int top = vbValInt(s.read(SettingsKeys::Settings, SettingsKeys::Top,
+                              QString::number(screenH / 2 - sized.height() / 2)));
+    int left = vbValInt(s.read(SettingsKeys::Settings, SettingsKeys::Left,
+                               QString::number(screenW / 2 - sized.width() / 2)));
+    // A window at least as wide as the screen comes back at the minimum size, centred.
+    if (sized.width() >= screenW) {
+        resize(twipsToPxX(700, this), twipsToPxY(500, this));
+        const QRect small = placementTwips();
+        top = screenH / 2 - small.height() / 2;
+        left = screenW / 2 - small.width() / 2;
+    }
+    move(twipsToPxX(left, this) + screen.x(), twipsToPxY(top, this) + screen.y());
+}
+
+// ---------------------------------------------------------------- start-up
+
+void frmEditor::load()
+{
+    Paths::ensureProjectsRoot(m_state.appDir);
+    m_state.CurrentProject = QStringLiteral("default");
+    QDir::setCurrent(m_state.appDir);
+    restorePlacement();
+    show();
+    CheckDate();
+    Init();
+    m_state.StartingUp = 1;
+    if (m_state.ProjManOption == 0) {
+        if (!Commands::projectManager(*this))
+            return; // the user ended the program from the Project Manager
+    }
+    m_state.StartingUp = 0;
+    updatelist();
+}
+
+void frmEditor::Init()
+{
+    SettingsStore &s = m_platform.settings;
+    using namespace SettingsKeys;
+    m_state.ProjManOption = vbValInt(s.read(Settings, ProjMan, QStringLiteral("0")));
+    m_state.CurrentProject = s.read(Settings, DefaultProj, QStringLiteral("Default"));
+    m_state.AutoHtmlOption = vbValInt(s.read(Settings, AutoHTML, QStringLiteral("0")));
+    const int statusHidden = vbValInt(s.read(Settings, StatusBar, QStringLiteral("0")));
+    const int toolHidden = vbValInt(s.read(Settings, ToolBar, QStringLiteral("0")));
+
+    m_state.ChromeHeight = kToolBarTwips + kStatusBarTwips;
+    ToolBar1->show();
+    StatusBar1->show();
+    if (statusHidden == 1) {
+        m_state.ChromeHeight -= kStatusBarTwips;
+        StatusBar1->hide();
+        mnuViewItem[1]->setChecked(false);
+    }
+    if (toolHidden == 1) {
+        m_state.ChromeHeight -= kToolBarTwips;
+        ToolBar1->hide();
+        mnuViewItem[0]->setChecked(false);
+    }
+    layoutClient();
+
+    if (!Paths::projectIsWritable(m_state.appDir, m_state.CurrentProject)) {
+        m_platform.messages.inform(this,
+                                   QStringLiteral("The project, ") + m_state.CurrentProject
+                                       + QStringLiteral(", no longer exists or there is an error accessing it.  "
+                                                        "Setting project to default."),
+                                   QStringLiteral("Start Error"), MessageSpec::Icon::Exclamation);
+        m_state.CurrentProject = QStringLiteral("default");
+        s.write(Settings, DefaultProj, QStringLiteral("default"));
+        return;
+    }
+    refreshToolsMenu();
+}
+
+void frmEditor::refreshToolsMenu()
+{
+    SettingsStore &s = m_platform.settings;
+    for (int n = 1; n <= kToolSlots; ++n) {
+        m_state.ToolCaptions[n] = s.read(SettingsKeys::Tools, SettingsKeys::toolCaption(n), QString());
+        QAction *item = mnuToolsItm[n + 2];
+        if (!m_state.ToolCaptions[n].isEmpty()) {
+            item->setText(m_state.ToolCaptions[n]);
+            item->setVisible(true);
+        } else {
+            item->setVisible(false);
+        }
+        m_state.ToolFilenames[n] = s.read(SettingsKeys::Tools, SettingsKeys::toolFilename(n), QString());
+    }
+}
+
+// ---------------------------------------------------------------- page list
+
+void frmEditor::updatelist()
+{
+    Status->setText(QStringLiteral("Current Project:  [") + m_state.CurrentProject + u']');
+    LastListIndex = Combo1->currentIndex();
+    Combo1->clear();
+    const QString folder = Paths::projectFolder(m_state.appDir, m_state.CurrentProject);
+    // A project name that would leave the projects root lists nothing.
+    if (Paths::isSafeName(m_state.CurrentProject))
+        Combo1->addItems(Paths::listPages(folder));
+    if (Combo1->count() > 0) {
+        m_txtEdit->setEnabled(true);
+        selectListIndex(0);
+        Combo1->setEnabled(true);
+        setSavePasteShown(true);
+        if (LastListIndex > 0) {
+            int index = LastListIndex;
+            while (index >= Combo1->count())
+                --index;
+            selectListIndex(index);
+        }
+    } else {
+        setWindowTitle(QStringLiteral("Tagsmith"));
+        m_txtEdit->setEnabled(false);
+        m_txtEdit->setEncoding(TextEncoding::Utf8);
+        m_txtEdit->setText(kNoPageText);
+        Combo1->setEnabled(false);
+        setSavePasteShown(false);
+    }
+}
+
+void frmEditor::selectListIndex(int index)
+{
+    Combo1->setCurrentIndex(index);
+    pageSwitch();
+}
+
+void frmEditor::pageSwitch()
+{
+    if (PageLoaded > 0)
+        SavePage(m_platform, *this, m_state.CurrentPagePath);
+    m_state.CurrentPagePath = Paths::pagePath(m_state.appDir, m_state.CurrentProject, Combo1->currentText());
+    OpenPage(m_platform, *this, m_state.CurrentPagePath);
+    PageLoaded = 1;
+}
+
+void frmEditor::RefreshSys()
+{
+    setWindowTitle(captionForTitle(scanTitle(m_txtEdit->text(), false)));
+    updatelist();
+}
+
+// ---------------------------------------------------------------- editing area events
+
+void frmEditor::onTextChanged()
+{
+    if (m_inChange || m_state.AutoHtmlOption != 0)
+        return;
+    m_inChange = true;
+    autoCloseBracket(*m_txtEdit, LastCaretPos);
+    m_inChange = false;
+}
+
+void frmEditor::setFindEnabled(bool enabled)
+{
+    BtnFind->setShownEnabled(enabled);
+    mnuEditItem[5]->setEnabled(enabled);
+}
+
+void frmEditor::setFindNextEnabled(bool enabled) { mnuEditItem[6]->setEnabled(enabled); }
+
+void frmEditor::onEditorFocusIn() { setFindEnabled(true); }
+
+void frmEditor::onEditorFocusOut()
+{
+    if (Combo1->count() == 0)
+        setFindEnabled(false);
+}
+
+void frmEditor::onEditorMouseUp()
+{
+    if (m_txtEdit->selLength() > 0)
+        setCutCopyShown(true);
+    else if (BtnCopy->isEnabled())
+        setCutCopyShown(false);
+}
+
+void frmEditor::setCutCopyShown(bool enabled)
+{
+    BtnCut->setShownEnabled(enabled);
+    BtnCopy->setShownEnabled(enabled);
+}
+
+void frmEditor::setSavePasteShown(bool enabled)
+{
+    BtnSave->setShownEnabled(enabled);
+    BtnPaste->setShownEnabled(enabled);
+}
+
+// ---------------------------------------------------------------- closing
+
+bool frmEditor::ExitEditor(CloseReason reason)
+{
+    if (!closeReasonEndsProgram(reason))
+        return false;
+    if (Combo1->count() >= 1)
+        SavePage(m_platform, *this, m_state.CurrentPagePath);
+    const QRect p = placementTwips();
+    SettingsStore &s = m_platform.settings;
+    s.write(SettingsKeys::Settings, SettingsKeys::Height, QString::number(p.height()));
+    s.write(SettingsKeys::Settings, SettingsKeys::Width, QString::number(p.width()));
+    s.write(SettingsKeys::Settings, SettingsKeys::Top, QString::number(p.y()));
+    s.write(SettingsKeys::Settings, SettingsKeys::Left, QString::number(p.x()));
+    m_platform.end.endNow();
+    return true;
+}
+
+void frmEditor::closeEvent(QCloseEvent *e)
+{
+    // Closed by the user through the frame; a close from code unloads only.
+    ExitEditor(e->spontaneous() ? CloseReason::ControlMenu : CloseReason::Code);
+    e->accept();
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "core/PageOps.h"
+#include "texttools/FindState.h"
+
+#include <QList>
+#include <QMainWindow>
+
+struct AppState;
+struct Platform;
+class ScintillaTextBox;
+class ImageButton;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+
+// The main window: one page of the current project as raw text, the page
+// list on the toolbar, the current project on the status line.
+class frmEditor : public QMainWindow, public PageView {
+    Q_OBJECT
+public:
+    frmEditor(AppState &state, Platform &platform, QWidget *parent = nullptr);
+    ~frmEditor() override;
+
+    // The window's start-up steps (restore placement, show, Init, Project
+    // Manager, page list). Separate from the constructor so tests can run it.
+    void load();
+
+    // Public operations used by the dialogs.
+    void updatelist();
+    void DelItem(const QString &filename);
+    void CheckDate() {}
+    void Init();
+    void RefreshSys();
+    // Saves the page and the placement and ends the program for the close
+    // reasons that do so; returns whether it did.
+    bool ExitEditor(CloseReason reason);
+
+    // Fills Tools menu items 3..11 from the tool table.
+    void refreshToolsMenu();
+
+    // PageView
+    TextBox &txtEdit() override;
+    void setCaption(const QString &caption) override { setWindowTitle(caption); }
+    QString caption() const override { return windowTitle(); }
+    int pageCount() const override;
+    QWidget *window() override { return this; }
+
+    AppState &state() { return m_state; }
+    Platform &platform() { return m_platform; }
+    FindState &findState() { return m_find; }
+    ScintillaTextBox *editorWidget() { return m_txtEdit; }
+    QComboBox *pageList() { return Combo1; }
+    QString currentPageName() const; // the page list's text
+    // Forget the page on screen, so that the next page switch does not write
+    // it back (after a page was deleted, or a new page was not written).
+    void setPageLoaded(int loaded) { PageLoaded = loaded; }
+    int pageLoaded() const { return PageLoaded; }
+
+    // Menu items by their index in each menu (the View menu has no item 4).
+    QList<QAction *> mnuFileItem, mnuEditItem, mnuViewItem, mnuToolsItm, mnuHelpItem;
+    QMenu *mnuFile = nullptr, *mnuEdit = nullptr, *mnuView = nullptr, *HTML = nullptr, *mnuTools = nullptr,
+          *mnuHelp = nullptr;
+    ImageButton *BtnNew = nullptr, *BtnSave = nullptr, *BtnCut = nullptr, *BtnCopy = nullptr, *BtnPaste = nullptr,
+                *BtnFind = nullptr;
+    QWidget *ToolBar1 = nullptr;
+    QWidget *StatusBar1 = nullptr;
+    QLabel *Status = nullptr;
+
+    // Enables or disables Find Next (menu item and its F3 key).
+    void setFindNextEnabled(bool enabled);
+    // Enables or disables Edit "&Find..." and the toolbar Find button together.
+    void setFindEnabled(bool enabled);
+
+    // Window placement in twips, as stored.
+    QRect placementTwips() const;
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+
+private:
+    friend class ClientArea;
+    void createMenus();
+    void createFileMenu();
+    void createEditMenu();
+    void createViewMenu();
+    void createHtmlMenu();
+    void createToolsMenu();
+    void createHelpMenu();
+    void createToolBar();
+    void createStatusBar();
+    void createEditingArea();
+
+    void layoutClient();
+    void restorePlacement();
+    void selectListIndex(int index);
+    void pageSwitch();
+    void onTextChanged();
+    void onEditorFocusIn();
+    void onEditorFocusOut();
+    void onEditorMouseUp();
+    void setCutCopyShown(bool enabled);
+    void setSavePasteShown(bool enabled);
+
+    // Commands of the File, Edit, View and Tools menus owned by this window.
+    void fileMenuOpening();
+    void editMenuOpening();
+    void toolsMenuOpening();
+    void fileItem(int index);
+    void editItem(int index);
+    void viewItem(int index);
+    void toolsItem(int index);
+    void helpItem(int index);
+    void cut();
+    void copy();
+    void paste();
+    void toggleToolBar();
+    void toggleStatusBar();
+
+    AppState &m_state;
+    Platform &m_platform;
+    FindState m_find;
+
+    QWidget *m_client = nullptr;
+    ScintillaTextBox *m_txtEdit = nullptr;
+    QLabel *Label1 = nullptr;
+    QComboBox *Combo1 = nullptr;
+
+    int PageLoaded = 0;
+    int LastListIndex = -1;
+    int LastCaretPos = 0;
+    bool m_inChange = false;
+};

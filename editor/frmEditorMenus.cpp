@@ -1,0 +1,324 @@
+// The main window's menus and the commands it owns itself.
+#include "editor/frmEditor.h"
+
+#include "authoring/Templates.h"
+#include "core/AppState.h"
+#include "core/Paths.h"
+#include "core/SettingsKeys.h"
+#include "core/WebAddresses.h"
+#include "editor/Commands.h"
+#include "editor/ImageButton.h"
+#include "editor/ScintillaTextBox.h"
+#include "platform/Desktop.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenuBar>
+
+namespace {
+const QString kDeleteErrorText = QStringLiteral("Error occurred while trying to delete file, please retry.");
+
+QAction *addItem(QMenu *menu, QList<QAction *> &items, const QString &caption, const QKeySequence &key = {})
+{
+    QAction *a = caption == u'-' ? menu->addSeparator() : menu->addAction(caption);
+    if (!key.isEmpty()) {
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WindowShortcut);
+    }
+    items.append(a);
+    return a;
+}
+} // namespace
+
+void frmEditor::createMenus()
+{
+    createFileMenu();
+    createEditMenu();
+    createViewMenu();
+    createHtmlMenu();
+    createToolsMenu();
+    createHelpMenu();
+}
+
+void frmEditor::createFileMenu()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    const struct { const char *caption; QKeySequence key; } items[] = {
+        {"Project &Manager...", {}}, {"-", {}}, {"&New Page...", QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+        {"&Delete Page...", QKeySequence(Qt::SHIFT | Qt::Key_Delete)}, {"&Save Page", {}}, {"-", {}},
+        {"&Print...", {}}, {"P&roperties", {}}, {"-", {}},
+        {"&Preview in Web Browser", QKeySequence(Qt::CTRL | Qt::Key_P)}, {"-", {}}, {"E&xit", {}}};
+    for (const auto &it : items) {
+        QAction *a = addItem(mnuFile, mnuFileItem, QString::fromLatin1(it.caption), it.key);
+        const int index = int(mnuFileItem.size()) - 1;
+        connect(a, &QAction::triggered, this, [this, index] { fileItem(index); });
+    }
+    connect(mnuFile, &QMenu::aboutToShow, this, &frmEditor::fileMenuOpening);
+}
+
+void frmEditor::createEditMenu()
+{
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    const struct { const char *caption; QKeySequence key; } items[] = {
+        {"Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X)}, {"&Copy", QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {"&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)}, {"&Delete", {}}, {"-", {}},
+        {"&Find...", {}}, {"Find &Next", QKeySequence(Qt::Key_F3)}};
+    for (const auto &it : items) {
+        QAction *a = addItem(mnuEdit, mnuEditItem, QString::fromLatin1(it.caption), it.key);
+        const int index = int(mnuEditItem.size()) - 1;
+        connect(a, &QAction::triggered, this, [this, index] { editItem(index); });
+    }
+    mnuEditItem[5]->setEnabled(false);
+    mnuEditItem[6]->setEnabled(false);
+    connect(mnuEdit, &QMenu::aboutToShow, this, &frmEditor::editMenuOpening);
+}
+
+void frmEditor::createViewMenu()
+{
+    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    const char *captions[] = {"&Tool Bar", "&Status Bar", "-", "&Refresh", nullptr, "&Options..."};
+    for (const char *caption : captions) {
+        if (!caption) {
+            mnuViewItem.append(nullptr); // the menu has no item 4
+            continue;
+        }
+        QAction *a = addItem(mnuView, mnuViewItem, QString::fromLatin1(caption));
+        const int index = int(mnuViewItem.size()) - 1;
+        connect(a, &QAction::triggered, this, [this, index] { viewItem(index); });
+    }
+    for (int i : {0, 1}) {
+        mnuViewItem[i]->setCheckable(true);
+        mnuViewItem[i]->setChecked(true);
+    }
+}
+
+void frmEditor::createHtmlMenu()
+{
+    HTML = menuBar()->addMenu(QStringLiteral("&HTML"));
+    HTML->setObjectName(QStringLiteral("HTML"));
+    auto sub = [](QMenu *parent, const char *caption, const char *name) {
+        QMenu *m = parent->addMenu(QString::fromLatin1(caption));
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    auto item = [this](QMenu *parent, const char *caption, const char *name, TagTemplate id) {
+        QAction *a = parent->addAction(QString::fromLatin1(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, [this, id] { insertTemplate(*m_txtEdit, pageCount(), id); });
+    };
+    QMenu *script = sub(HTML, "&Script", "MnuScript");
+    item(script, "&JavaScript", "JavaScript", TagTemplate::JavaScript);
+    item(script, "&VBScript", "VbScript", TagTemplate::VbScript);
+    QMenu *ie = sub(HTML, "&Internet Explorer", "Ie");
+    item(ie, "&Marquee", "Marquee", TagTemplate::Marquee);
+    item(ie, "&Background Sound", "bgsound", TagTemplate::bgsound);
+    QMenu *links = sub(HTML, "&Links", "Links");
+    item(links, "&To Another Page", "AnotherPage", TagTemplate::AnotherPage);
+    QMenu *format = sub(HTML, "&Page Format", "Format");
+    QMenu *font = sub(format, "&Font", "Font");
+    item(font, "&Color", "color", TagTemplate::color);
+    item(font, "&Size", "FSize", TagTemplate::FSize);
+    QMenu *text = sub(format, "&Text", "FText");
+    item(text, "&Bold", "Bold", TagTemplate::Bold);
+    item(text, "&Center", "Center", TagTemplate::Center);
+    item(text, "&Italic", "Italic", TagTemplate::Italic);
+    item(text, "&Underline", "Underline", TagTemplate::Underline);
+    item(format, "&Line Break", "Break", TagTemplate::Break);
+    item(format, "&Paragraph", "Paragraph", TagTemplate::Paragraph);
+    item(HTML, "&Image", "Image", TagTemplate::Image);
+    HTML->addSeparator()->setObjectName(QStringLiteral("sep"));
+    QMenu *setup = sub(HTML, "&Page Setup", "Setup");
+    item(setup, "&Base URL", "BASEURL", TagTemplate::BASEURL);
+    item(setup, "&Comment", "Comment", TagTemplate::Comment);
+}
+
+void frmEditor::createToolsMenu()
+{
+    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    addItem(mnuTools, mnuToolsItm, QStringLiteral("&Check Spelling..."));
+    addItem(mnuTools, mnuToolsItm, QStringLiteral("-"));
+    addItem(mnuTools, mnuToolsItm, QStringLiteral("&Explore Project"));
+    for (int slot = 1; slot <= kToolSlots; ++slot) {
+        QAction *a = addItem(mnuTools, mnuToolsItm, QString());
+        a->setVisible(false);
+    }
+    for (int i = 0; i < mnuToolsItm.size(); ++i)
+        connect(mnuToolsItm[i], &QAction::triggered, this, [this, i] { toolsItem(i); });
+    mnuToolsItm[0]->setEnabled(false);
+    connect(mnuTools, &QMenu::aboutToShow, this, &frmEditor::toolsMenuOpening);
+}
+
+void frmEditor::createHelpMenu()
+{
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    for (const char *caption : {"&Corvane Web Site", "&Tagsmith Web Site", "-", "&About Tagsmith"}) {
+        QAction *a = addItem(mnuHelp, mnuHelpItem, QString::fromLatin1(caption));
+        const int index = int(mnuHelpItem.size()) - 1;
+        connect(a, &QAction::triggered, this, [this, index] { helpItem(index); });
+    }
+}
+
+// ---------------------------------------------------------------- opening rules
+
+void frmEditor::fileMenuOpening()
+{
+    const bool pages = Combo1->count() > 0;
+    for (int i : {3, 4, 6, 7, 9})
+        mnuFileItem[i]->setEnabled(pages);
+}
+
+void frmEditor::editMenuOpening()
+{
+    const bool selected = m_txtEdit->selLength() > 0;
+    const bool pages = Combo1->count() > 0;
+    mnuEditItem[0]->setEnabled(selected);
+    mnuEditItem[1]->setEnabled(selected);
+    mnuEditItem[3]->setEnabled(selected);
+    mnuEditItem[2]->setEnabled(pages);
+    setCutCopyShown(selected);
+    BtnPaste->setShownEnabled(pages);
+}
+
+void frmEditor::toolsMenuOpening() { mnuToolsItm[2]->setText(QStringLiteral("&Explore Project")); }
+
+// ---------------------------------------------------------------- commands
+
+void frmEditor::fileItem(int index)
+{
+    switch (index) {
+    case 0:
+        if (Combo1->count() > 0)
+            SavePage(m_platform, *this, m_state.CurrentPagePath);
+        if (!Commands::projectManager(*this))
+            return;
+        Combo1->clear();
+        updatelist();
+        if (Combo1->count() > 0) {
+            Combo1->setCurrentIndex(0);
+            m_state.CurrentPagePath = Paths::pagePath(m_state.appDir, m_state.CurrentProject, Combo1->itemText(0));
+            OpenPage(m_platform, *this, m_state.CurrentPagePath);
+        } else {
+            m_state.CurrentPagePath = QStringLiteral("Tagsmith");
+        }
+        break;
+    case 2: Commands::newPage(*this); break;
+    case 3: DelItem(m_state.CurrentPagePath); break;
+    case 4: SavePage(m_platform, *this, m_state.CurrentPagePath); break;
+    case 6: Commands::print(*this); break;
+    case 7: Commands::properties(*this); break;
+    case 9: Commands::preview(*this); break;
+    case 11:
+        if (Combo1->count() > 0)
+            SavePage(m_platform, *this, m_state.CurrentPagePath);
+        m_platform.end.endNow();
+        break;
+    default: break;
+    }
+}
+
+void frmEditor::DelItem(const QString &filename)
+{
+    if (QFileInfo::exists(filename)
+        && !m_platform.messages.confirm(this, QStringLiteral("Are you sure you want to delete ") + filename + u'?'))
+        return;
+    if (!QFile::remove(filename)) {
+        m_platform.messages.inform(this, kDeleteErrorText, QStringLiteral("Tagsmith"), MessageSpec::Icon::Exclamation);
+        return;
+    }
+    PageLoaded = 0;
+    updatelist();
+}
+
+void frmEditor::editItem(int index)
+{
+    switch (index) {
+    case 0: cut(); break;
+    case 1: copy(); break;
+    case 2: paste(); break;
+    case 3: m_txtEdit->replaceSelection(QString()); break;
+    case 5: Commands::find(*this); break;
+    case 6: Commands::findNext(*this); break;
+    default: break;
+    }
+}
+
+void frmEditor::cut()
+{
+    m_platform.clipboard.clear();
+    m_platform.clipboard.setText(m_txtEdit->selectedText());
+    m_txtEdit->replaceSelection(QString());
+}
+
+void frmEditor::copy()
+{
+    m_platform.clipboard.clear();
+    m_platform.clipboard.setText(m_txtEdit->selectedText());
+}
+
+void frmEditor::paste() { m_txtEdit->replaceSelection(m_platform.clipboard.text()); }
+
+void frmEditor::viewItem(int index)
+{
+    switch (index) {
+    case 0: toggleToolBar(); break;
+    case 1: toggleStatusBar(); break;
+    case 3: RefreshSys(); break;
+    case 5: Commands::options(*this); break;
+    default: break;
+    }
+}
+
+void frmEditor::toggleToolBar()
+{
+    // The action checks itself before this runs: look at the bar instead.
+    const bool shown = !ToolBar1->isHidden();
+    ToolBar1->setHidden(shown);
+    mnuViewItem[0]->setChecked(!shown);
+    m_state.ChromeHeight += shown ? -370 : 370;
+    layoutClient();
+    m_platform.settings.write(SettingsKeys::Settings, SettingsKeys::ToolBar,
+                              shown ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void frmEditor::toggleStatusBar()
+{
+    const bool shown = !StatusBar1->isHidden();
+    StatusBar1->setHidden(shown);
+    mnuViewItem[1]->setChecked(!shown);
+    m_state.ChromeHeight += shown ? -230 : 230;
+    layoutClient();
+    m_platform.settings.write(SettingsKeys::Settings, SettingsKeys::StatusBar,
+                              shown ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void frmEditor::toolsItem(int index)
+{
+    if (index == 0) {
+        SavePage(m_platform, *this, m_state.CurrentPagePath);
+        Commands::checkSpelling(*this);
+    } else if (index == 2) {
+        m_platform.shell.open(Paths::projectFolder(m_state.appDir, m_state.CurrentProject));
+    } else if (index >= 3 && index <= 11) {
+        Commands::startTool(*this, index - 2);
+    }
+}
+
+void frmEditor::helpItem(int index)
+{
+    switch (index) {
+    case 0: m_platform.shell.open(kMakerWebSite); break;
+    case 1: m_platform.shell.open(kProductWebPage); break;
+    case 3: Commands::about(*this); break;
+    default: break;
+    }
+}

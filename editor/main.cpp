@@ -1,0 +1,23 @@
+#include "core/AppState.h"
+#include "editor/frmEditor.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tagsmith"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tagsmith.svg")));
+
+    QtPlatform desktop;
+    AppState state;
+    state.appDir = QDir::cleanPath(QCoreApplication::applicationDirPath());
+
+    frmEditor editor(state, desktop.platform());
+    editor.load();
+    if (desktop.platform().end.ended())
+        return 0;
+    return app.exec();
+}

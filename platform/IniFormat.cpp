@@ -1,0 +1,116 @@
+#include "platform/IniFormat.h"
+
+namespace {
+
+QString unescape(const QString &raw)
+{
+    QString out;
+    out.reserve(raw.size());
+    for (int i = 0; i < raw.size(); ++i) {
+        const QChar c = raw[i];
+        if (c == u'\\' && i + 1 < raw.size()) {
+            const QChar n = raw[i + 1];
+            if (n == u'\\') { out += u'\\'; ++i; continue; }
+            if (n == u'n') { out += u'\n'; ++i; continue; }
+            if (n == u'r') { out += u'\r'; ++i; continue; }
+        }
+        out += c;
+    }
+    return out;
+}
+
+QString escape(const QString &value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (const QChar c : value) {
+        if (c == u'\\') out += QLatin1String("\\\\");
+        else if (c == u'\n') out += QLatin1String("\\n");
+        else if (c == u'\r') out += QLatin1String("\\r");
+        else out += c;
+    }
+    return out;
+}
+
+IniSection *findSection(IniDocument &doc, const QString &name)
+{
+    for (IniSection &s : doc)
+        if (s.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &s;
+    return nullptr;
+}
+
+} // namespace
+
+IniDocument parseIni(const QByteArray &bytes)
+{
+    IniDocument doc;
+    IniSection *current = nullptr;
+    const QString text = QString::fromUtf8(bytes);
+    const auto lines = text.split(u'\n');
+    for (QString line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#'))
+            continue;
+        if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
+            const QString name = trimmed.mid(1, trimmed.size() - 2).trimmed();
+            current = findSection(doc, name);
+            if (!current) {
+                doc.append(IniSection{name, {}});
+                current = &doc.last();
+            }
+            continue;
+        }
+        const int eq = line.indexOf(u'=');
+        if (eq <= 0 || !current)
+            continue;
+        const QString key = line.left(eq).trimmed();
+        if (key.isEmpty())
+            continue;
+        iniSet(doc, current->name, key, unescape(line.mid(eq + 1)));
+        current = findSection(doc, current->name); // iniSet may have grown the list
+    }
+    return doc;
+}
+
+QByteArray serializeIni(const IniDocument &doc)
+{
+    QString out;
+    for (const IniSection &s : doc) {
+        out += u'[' + s.name + QLatin1String("]\n");
+        for (const auto &e : s.entries)
+            out += e.first + u'=' + escape(e.second) + u'\n';
+        out += u'\n';
+    }
+    return out.toUtf8();
+}
+
+const QString *iniFind(const IniDocument &doc, const QString &section, const QString &key)
+{
+    for (const IniSection &s : doc) {
+        if (s.name.compare(section, Qt::CaseInsensitive) != 0)
+            continue;
+        for (const auto &e : s.entries)
+            if (e.first.compare(key, Qt::CaseInsensitive) == 0)
+                return &e.second;
+    }
+    return nullptr;
+}
+
+void iniSet(IniDocument &doc, const QString &section, const QString &key, const QString &value)
+{
+    IniSection *s = findSection(doc, section);
+    if (!s) {
+        doc.append(IniSection{section, {}});
+        s = &doc.last();
+    }
+    for (auto &e : s->entries) {
+        if (e.first.compare(key, Qt::CaseInsensitive) == 0) {
+            e.second = value;
+            return;
+        }
+    }
+    s->entries.append({key, value});
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// A message box with fixed text, as the program's windows show them.
+struct MessageSpec {
+    enum class Icon { None, Information, Question, Exclamation };
+    enum class Buttons { Ok, YesNo };
+    QString text;
+    QString title = QStringLiteral("Tagsmith");
+    Icon icon = Icon::None;
+    Buttons buttons = Buttons::Ok;
+    bool defaultNo = false; // Yes/No boxes: the second button (No) is the default
+};
+
+enum class MessageAnswer { Ok, Yes, No };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual MessageAnswer show(QWidget *parent, const MessageSpec &spec) = 0;
+
+    // Shorthands for the two shapes the program uses.
+    void inform(QWidget *parent, const QString &text, const QString &title, MessageSpec::Icon icon)
+    {
+        show(parent, MessageSpec{text, title, icon, MessageSpec::Buttons::Ok, false});
+    }
+    // Yes/No with the question icon and No as default; true for Yes.
+    bool confirm(QWidget *parent, const QString &text, const QString &title = QStringLiteral("Tagsmith"))
+    {
+        return show(parent, MessageSpec{text, title, MessageSpec::Icon::Question, MessageSpec::Buttons::YesNo, true})
+               == MessageAnswer::Yes;
+    }
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+class SettingsStore;
+class MessageBoxes;
+class ShellOpen;
+class ProgramStarter;
+class FileDialogs;
+class Clipboard;
+class ProgramEnd;
+class PrinterProvider;
+
+// Everything the program asks of the desktop, one interface each. The real
+// set talks to Qt and the system; tests pass scriptable ones.
+struct Platform {
+    SettingsStore &settings;
+    MessageBoxes &messages;
+    ShellOpen &shell;
+    ProgramStarter &starter;
+    FileDialogs &files;
+    Clipboard &clipboard;
+    ProgramEnd &end;
+    PrinterProvider *printers = nullptr; // set up by the print feature
+};

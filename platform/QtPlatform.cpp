@@ -1,0 +1,86 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QUrl>
+
+#include <cstdlib>
+
+MessageAnswer QtMessageBoxes::show(QWidget *parent, const MessageSpec &spec)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(spec.title);
+    box.setText(spec.text);
+    switch (spec.icon) {
+    case MessageSpec::Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageSpec::Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageSpec::Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case MessageSpec::Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    }
+    if (spec.buttons == MessageSpec::Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(spec.defaultNo ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MessageAnswer::Ok;
+}
+
+bool DesktopShellOpen::open(const QString &pathOrUrl)
+{
+    const bool isWeb = pathOrUrl.startsWith(QLatin1String("http:"), Qt::CaseInsensitive)
+                       || pathOrUrl.startsWith(QLatin1String("https:"), Qt::CaseInsensitive);
+    return QDesktopServices::openUrl(isWeb ? QUrl(pathOrUrl) : QUrl::fromLocalFile(pathOrUrl));
+}
+
+bool DetachedStarter::start(const QString &program, const QStringList &arguments)
+{
+    if (program.isEmpty())
+        return false;
+    return QProcess::startDetached(program, arguments);
+}
+
+QString QtFileDialogs::openFile(QWidget *parent, const OpenFileRequest &request)
+{
+    QFileDialog dialog(parent, request.title, request.startFolder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QString());
+    if (request.executablesOnly) {
+        // Programs on this system have no common extension: show every file
+        // and accept only those the user may run.
+        dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
+        dialog.setNameFilter(QObject::tr("Programs (*)"));
+    } else {
+        dialog.setNameFilter(request.filter);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtClipboard::clear() { QApplication::clipboard()->clear(); }
+void QtClipboard::setText(const QString &text) { QApplication::clipboard()->setText(text); }
+QString QtClipboard::text() const { return QApplication::clipboard()->text(); }
+
+void ExitProcess::doEnd()
+{
+    // Settings are written as they change, and pages only when asked: ending
+    // here loses nothing that the user was told was kept.
+    std::exit(0);
+}
+
+QtPlatform::QtPlatform()
+    : m_settings(IniSettingsStore::defaultFilePath()),
+      m_platform{m_settings, m_messages, m_shell, m_starter, m_files, m_clipboard, m_end, nullptr}
+{
+}
+
+QtPlatform::~QtPlatform() = default;

@@ -1,0 +1,66 @@
+// Typing into the real editing area: the automatic closing bracket.
+#include "support/EditorFixture.h"
+
+#include <QtTest>
+
+class TypingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void closesBracketAfterFirstLetter()
+    {
+        EditorFixture f;
+        f.page("a.htm", "");
+        f.start();
+        f.box().setFocus();
+        QTest::keyClicks(&f.box(), "<b");
+        QCOMPARE(f.box().text(), QStringLiteral("<b>"));
+        QCOMPARE(f.box().selStart(), 2);
+        QTest::keyClicks(&f.box(), "r");
+        QCOMPARE(f.box().text(), QStringLiteral("<br>"));
+    }
+    void loneBracketAndExistingCloser()
+    {
+        EditorFixture f;
+        f.page("a.htm", "");
+        f.start();
+        QTest::keyClicks(&f.box(), "<");
+        QCOMPARE(f.box().text(), QStringLiteral("<"));
+        // The very first character of the text: nothing before it.
+        f.box().setText(QString());
+        QTest::keyClicks(&f.box(), "b");
+        QCOMPARE(f.box().text(), QStringLiteral("b"));
+        // A ">" already after the caret: nothing is added.
+        f.box().setText(QStringLiteral("<>"));
+        f.box().setSelStart(1);
+        QTest::keyClicks(&f.box(), "i");
+        QCOMPARE(f.box().text(), QStringLiteral("<i>"));
+    }
+    void caretMovedBackInsertsNothing()
+    {
+        EditorFixture f;
+        f.page("a.htm", "ab<def");
+        f.start();
+        f.box().setSelStart(6);
+        QTest::keyClicks(&f.box(), "g");
+        // Back behind the "<": the caret is not past the position of the last change.
+        f.box().setSelStart(3);
+        QTest::keyClicks(&f.box(), "x");
+        QCOMPARE(f.box().text(), QStringLiteral("ab<xdefg"));
+        // Once past it again, the rule applies.
+        f.box().setSelStart(8);
+        QTest::keyClicks(&f.box(), "<p");
+        QCOMPARE(f.box().text(), QStringLiteral("ab<xdefg<p>"));
+    }
+    void switchedOffByOption()
+    {
+        EditorFixture f;
+        f.fake.settings.write(QStringLiteral("Settings"), QStringLiteral("AutoHTML"), QStringLiteral("1"));
+        f.page("a.htm", "");
+        f.start();
+        QTest::keyClicks(&f.box(), "<b");
+        QCOMPARE(f.box().text(), QStringLiteral("<b"));
+    }
+};
+
+QTEST_MAIN(TypingTest)
+#include "typing_test.moc"

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what building and testing Tagsmith needs on Debian 12.
+set -euo pipefail
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libqscintilla2-qt6-dev libgl1-mesa-dev
+          libbenchmark-dev wamerican xvfb xauth xdotool poppler-utils clang libclang-rt-14-dev)
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
