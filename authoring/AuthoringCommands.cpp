@@ -1,7 +1,8 @@
 // Entry point of the browser preview.
+#include "authoring/Preview.h"
 #include "editor/Commands.h"
 #include "editor/frmEditor.h"
 
 namespace Commands {
-void preview(frmEditor &) {}
+void preview(frmEditor &editor) { Preview::run(editor); }
 } // namespace Commands
