@@ -79,7 +79,7 @@ void ExitProcess::doEnd()
 
 QtPlatform::QtPlatform()
     : m_settings(IniSettingsStore::defaultFilePath()),
-      m_platform{m_settings, m_messages, m_shell, m_starter, m_files, m_clipboard, m_end, nullptr}
+      m_platform{m_settings, m_messages, m_shell, m_starter, m_files, m_clipboard, m_end, &m_printers}
 {
 }
 

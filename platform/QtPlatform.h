@@ -4,6 +4,7 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
+#include "platform/QtPrinters.h"
 
 #include <memory>
 
@@ -54,5 +55,6 @@ private:
     QtFileDialogs m_files;
     QtClipboard m_clipboard;
     ExitProcess m_end;
+    QtPrinters m_printers;
     Platform m_platform;
 };

@@ -1,9 +1,60 @@
 // Entry points of Find, Find Next and Print.
+#include "core/TextBox.h"
 #include "editor/Commands.h"
 #include "editor/frmEditor.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
+#include "texttools/HTMLFind.h"
+#include "texttools/Search.h"
+#include "texttools/frmPrint.h"
+
+namespace {
+
+// Searches the editor's current text from `start` (1-based) with the stored
+// search text and case choice; selects the match or reports `notFound`.
+void searchFrom(frmEditor &editor, int start, const QString &notFound)
+{
+    FindState &find = editor.findState();
+    TextBox &box = editor.txtEdit();
+    const QString text = box.text();
+    const int at = Search::findText(text, find.searchText, start, find.matchCase);
+    if (at > 0) {
+        find.lastMatch = at;
+        box.setSelection(at - 1, int(find.searchText.size()));
+        editor.setFindNextEnabled(true);
+        return;
+    }
+    find.lastMatch = 0;
+    box.setSelection(box.selStart(), 0);
+    editor.platform().messages.show(&editor, MessageSpec{notFound, QStringLiteral("Tagsmith"),
+                                                         MessageSpec::Icon::None, MessageSpec::Buttons::Ok, false});
+    editor.setFindNextEnabled(false);
+}
+
+} // namespace
 
 namespace Commands {
-void find(frmEditor &) {}
-void findNext(frmEditor &) {}
-void print(frmEditor &) {}
+
+void find(frmEditor &editor)
+{
+    {
+        HTMLFind dialog(editor.findState(), &editor);
+        dialog.load();
+        dialog.exec(); // Find or Cancel: the search runs with what is stored
+    }
+    searchFrom(editor, 1, QStringLiteral("No matches found."));
+}
+
+void findNext(frmEditor &editor)
+{
+    searchFrom(editor, editor.findState().lastMatch + 1, QStringLiteral("No more matches found."));
+}
+
+void print(frmEditor &editor)
+{
+    frmPrint dialog(editor.txtEdit(), editor.platform(), editor.currentPageName(), &editor);
+    dialog.load();
+    dialog.exec();
+}
+
 } // namespace Commands

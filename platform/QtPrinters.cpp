@@ -1,0 +1,146 @@
+#include "platform/QtPrinters.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+// The program lays its printouts out for 66 line slots to a sheet.
+constexpr int kSlotsPerSheet = 66;
+}
+
+QtLinePrinter::QtLinePrinter(std::unique_ptr<QPrinter> printer, bool writeEmptyJob)
+    : m_printer(std::move(printer)), m_writeEmptyJob(writeEmptyJob)
+{
+}
+
+QtLinePrinter::~QtLinePrinter()
+{
+    if (m_begun && !m_ended)
+        m_painter.end();
+}
+
+bool QtLinePrinter::begin()
+{
+    if (m_begun || m_failed)
+        return !m_failed;
+    if (!m_printer || !m_painter.begin(m_printer.get())) {
+        m_failed = true;
+        return false;
+    }
+    m_begun = true;
+    // The painter's origin is the corner of the printable area (inside the margins).
+    const QRectF area = m_printer->pageRect(QPrinter::DevicePixel);
+    m_pitch = area.height() / kSlotsPerSheet;
+    m_width = area.width();
+    QFont font = m_painter.font();
+    QFontMetricsF metrics(font, m_printer.get());
+    while (metrics.height() > m_pitch && font.pointSizeF() > 4) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        metrics = QFontMetricsF(font, m_printer.get());
+    }
+    m_painter.setFont(font);
+    m_painter.setPen(Qt::black);
+    m_ascent = metrics.ascent() + (m_pitch - metrics.height()) / 2;
+    return true;
+}
+
+void QtLinePrinter::drawSlot(const QString &segment)
+{
+    if (m_slot >= kSlotsPerSheet) {
+        if (!m_printer->newPage())
+            m_failed = true;
+        m_slot = 0;
+    }
+    if (!segment.isEmpty()) {
+        const QRectF box(0, m_slot * m_pitch, m_width, m_pitch);
+        m_painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextExpandTabs, segment);
+    }
+    ++m_slot;
+}
+
+void QtLinePrinter::line(const QString &text)
+{
+    if (m_ended || !begin())
+        return;
+    if (m_pageWanted) {
+        m_pageWanted = false;
+        if (!m_printer->newPage())
+            m_failed = true;
+        m_slot = 0;
+    }
+    // Each line feed closes a slot; what follows it goes into the next one.
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype lf = text.indexOf(u'\n', from);
+        if (lf < 0) {
+            drawSlot(text.mid(from));
+            break;
+        }
+        drawSlot(text.mid(from, lf - from));
+        from = lf + 1;
+    }
+}
+
+void QtLinePrinter::newPage()
+{
+    // Only marked: the sheet is started when a line follows.
+    if (m_begun)
+        m_pageWanted = true;
+}
+
+bool QtLinePrinter::endDoc()
+{
+    if (m_ended)
+        return !m_failed;
+    if (!m_begun && !m_failed && m_writeEmptyJob)
+        begin();
+    m_ended = true;
+    if (!m_begun)
+        return !m_failed;
+    const bool ended = m_painter.end();
+    return ended && !m_failed && m_printer->printerState() != QPrinter::Error;
+}
+
+bool QtPrinters::hasPrinter() const
+{
+    return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+std::unique_ptr<LinePrinter> QtPrinters::defaultPrinter(const QString &jobName)
+{
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
+        if (all.isEmpty())
+            return nullptr;
+        info = all.constFirst();
+    }
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setDocName(jobName);
+    return std::make_unique<QtLinePrinter>(std::move(printer), false);
+}
+
+QString QtPrinters::askPdfFile(QWidget *parent, const QString &suggestedName)
+{
+    QFileDialog dialog(parent, QObject::tr("Print to PDF File"), QDir::homePath());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QObject::tr("PDF files (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+std::unique_ptr<LinePrinter> QtPrinters::pdfPrinter(const QString &filePath, const QString &jobName)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(filePath);
+    printer->setDocName(jobName);
+    return std::make_unique<QtLinePrinter>(std::move(printer), true);
+}

@@ -1,0 +1,45 @@
+#include "texttools/PrintLayout.h"
+
+#include "platform/LinePrinter.h"
+
+namespace PrintLayout {
+
+QString trimSpaces(const QString &text)
+{
+    qsizetype from = 0, to = text.size();
+    while (from < to && text[from] == u' ')
+        ++from;
+    while (to > from && text[to - 1] == u' ')
+        --to;
+    return text.mid(from, to - from);
+}
+
+bool printText(const QString &source, LinePrinter &printer)
+{
+    const qsizetype length = source.size();
+    qsizetype index = 0; // 1-based index of the last character taken
+    QString buffer;
+    for (;;) {
+        for (int slot = 1; slot <= SlotsPerPage; ++slot) {
+            for (int n = 0; n < CharsPerLine; ++n) {
+                ++index;
+                if (index > length) {
+                    if (!buffer.isEmpty())
+                        printer.line(buffer);
+                    return printer.endDoc();
+                }
+                const QChar c = source[index - 1];
+                if (c == u'\r') {
+                    ++slot; // the blank line the following line feed gives
+                    break;
+                }
+                buffer.append(c);
+            }
+            printer.line(buffer);
+            buffer.clear();
+        }
+        printer.newPage();
+    }
+}
+
+} // namespace PrintLayout
