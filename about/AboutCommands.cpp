@@ -1,7 +1,13 @@
 // Entry point of the About box.
+#include "about/frmAbout.h"
 #include "editor/Commands.h"
 #include "editor/frmEditor.h"
 
 namespace Commands {
-void about(frmEditor &) {}
+void about(frmEditor &editor)
+{
+    frmAbout box(editor);
+    box.load();
+    box.exec();
+}
 } // namespace Commands

@@ -42,10 +42,18 @@ bool isValidUtf8(const char *data, qsizetype size)
     return true;
 }
 
+QString utf8ToText(const char *data, qsizetype size)
+{
+    // Keep a byte order mark as a character, so that it is written back.
+    if (size >= 3 && memcmp(data, "\xEF\xBB\xBF", 3) == 0)
+        return QChar(0xFEFF) + QString::fromUtf8(data + 3, size - 3);
+    return QString::fromUtf8(data, size);
+}
+
 PageText decodePage(const QByteArray &bytes)
 {
     if (isValidUtf8(bytes.constData(), bytes.size()))
-        return {QString::fromUtf8(bytes), TextEncoding::Utf8};
+        return {utf8ToText(bytes.constData(), bytes.size()), TextEncoding::Utf8};
     return {QString::fromLatin1(bytes), TextEncoding::Latin1};
 }
 

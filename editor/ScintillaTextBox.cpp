@@ -79,7 +79,7 @@ QByteArray ScintillaTextBox::encode(const QString &text) const { return encodePa
 
 QString ScintillaTextBox::decode(const char *data, long size) const
 {
-    return m_encoding == TextEncoding::Utf8 ? QString::fromUtf8(data, size) : QString::fromLatin1(data, size);
+    return m_encoding == TextEncoding::Utf8 ? utf8ToText(data, size) : QString::fromLatin1(data, size);
 }
 
 QByteArray ScintillaTextBox::rawBytes() const

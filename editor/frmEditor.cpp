@@ -69,7 +69,12 @@ frmEditor::frmEditor(AppState &state, Platform &platform, QWidget *parent)
     resize(twipsToPxX(kDesignWidthTwips, this), twipsToPxY(kDesignHeightTwips, this));
 }
 
-frmEditor::~frmEditor() = default;
+frmEditor::~frmEditor()
+{
+    // The editing area outlives this part of the window while children are
+    // destroyed; its focus-out then must not reach a half-destroyed window.
+    m_txtEdit->disconnect(this);
+}
 
 TextBox &frmEditor::txtEdit() { return *m_txtEdit; }
 
@@ -318,6 +323,8 @@ void frmEditor::updatelist()
         Combo1->setEnabled(false);
         setSavePasteShown(false);
     }
+    // Spelling works on the current page: offered while there is one.
+    mnuToolsItm[0]->setEnabled(Combo1->count() > 0);
 }
 
 void frmEditor::selectListIndex(int index)

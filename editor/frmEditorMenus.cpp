@@ -155,6 +155,12 @@ void frmEditor::createToolsMenu()
         connect(mnuToolsItm[i], &QAction::triggered, this, [this, i] { toolsItem(i); });
     mnuToolsItm[0]->setEnabled(false);
     connect(mnuTools, &QMenu::aboutToShow, this, &frmEditor::toolsMenuOpening);
+    // The single-word spell check comes after the custom tools, outside the
+    // numbered items.
+    mnuTools->addSeparator();
+    QAction *spellWord = mnuTools->addAction(QStringLiteral("Spell Check &Word..."));
+    spellWord->setObjectName(QStringLiteral("mnuToolsSpellWord"));
+    connect(spellWord, &QAction::triggered, this, [this] { Commands::spellCheckWord(*this); });
 }
 
 void frmEditor::createHelpMenu()
