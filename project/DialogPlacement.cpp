@@ -1,0 +1,24 @@
+#include "project/DialogPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace Project {
+
+QPoint centredTopLeft(const QRect &screen, const QSize &window)
+{
+    return QPoint(screen.x() + screen.width() / 2 - window.width() / 2,
+                  screen.y() + screen.height() / 2 - window.height() / 2);
+}
+
+void centreOnScreen(QWidget *dialog)
+{
+    const QWidget *owner = dialog->parentWidget() ? dialog->parentWidget() : dialog;
+    const QScreen *s = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    dialog->move(centredTopLeft(s->geometry(), dialog->size()));
+}
+
+} // namespace Project

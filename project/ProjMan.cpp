@@ -1,0 +1,177 @@
+#include "project/ProjMan.h"
+
+#include "core/AppState.h"
+#include "core/Paths.h"
+#include "editor/Twips.h"
+#include "platform/Desktop.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
+#include "project/DialogPlacement.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+// Client area of the dialog, in twips.
+constexpr int kWidth = 5505, kHeight = 3630;
+} // namespace
+
+bool createProjectFolder(const QString &root, const QString &name)
+{
+    if (!Paths::isSafeName(name))
+        return false;
+    // resolve() finds an existing entry of any case: the name is taken then.
+    if (QFileInfo::exists(Paths::resolve(root, name)))
+        return false;
+    return QDir(root).mkdir(name);
+}
+
+ProjMan::ProjMan(AppState &state, Platform &platform, QWidget *parent)
+    : QDialog(parent), m_state(state), m_platform(platform)
+{
+    setObjectName(QStringLiteral("ProjMan"));
+    setWindowTitle(QStringLiteral("Project Manager"));
+    QFont f = font();
+    f.setPointSizeF(8.25);
+    setFont(f);
+    setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight, this));
+    auto place = [this](QWidget *w, int left, int top, int width, int height) {
+        w->setGeometry(twipsToPxX(left, this), twipsToPxY(top, this), twipsToPxX(width, this),
+                       twipsToPxY(height, this));
+    };
+
+    Command1 = new QPushButton(QStringLiteral("&OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setDefault(true);
+    place(Command1, 4200, 195, 1095, 375);
+
+    Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    place(Command2, 4200, 675, 1095, 375);
+
+    Frame1 = new QGroupBox(QStringLiteral(" Project Options "), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    place(Frame1, 120, 90, 3915, 3420);
+
+    Option1 = new QRadioButton(QStringLiteral("Open Existing Project"), Frame1);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setChecked(true);
+    place(Option1, 180, 270, 3555, 285);
+
+    List1 = new QListWidget(Frame1);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    place(List1, 420, 585, 3315, 1695);
+
+    Option2 = new QRadioButton(QStringLiteral("Create New Project"), Frame1);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    place(Option2, 180, 2385, 3555, 285);
+
+    Label1 = new QLabel(QStringLiteral("Project Name:"), Frame1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setEnabled(false);
+    place(Label1, 240, 2865, 1335, 255);
+
+    Text1 = new QLineEdit(Frame1);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setEnabled(false);
+    place(Text1, 1620, 2805, 2115, 315);
+    Label1->setBuddy(Text1);
+
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Option1);
+    setTabOrder(Option1, List1);
+    setTabOrder(List1, Option2);
+    setTabOrder(Option2, Text1);
+
+    connect(Command1, &QPushButton::clicked, this, &ProjMan::okClicked);
+    connect(Command2, &QPushButton::clicked, this, &ProjMan::secondButtonClicked);
+    connect(Option1, &QRadioButton::clicked, this, &ProjMan::openModeClicked);
+    connect(Option2, &QRadioButton::clicked, this, &ProjMan::createModeClicked);
+    connect(Text1, &QLineEdit::textChanged, this, &ProjMan::nameChanged);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &ProjMan::listDoubleClicked);
+}
+
+void ProjMan::load()
+{
+    Project::centreOnScreen(this);
+    Command2->setText(m_state.StartingUp == 1 ? QStringLiteral("E&xit") : QStringLiteral("&Cancel"));
+    fillList();
+}
+
+void ProjMan::fillList()
+{
+    List1->clear();
+    const QString root = Paths::projectsRoot(m_state.appDir);
+    // Folders only (plain files lying in the projects root are not
+    // projects), sorted alphabetically without regard to case.
+    List1->addItems(Paths::listProjects(root));
+    // The first entry is preselected, not the current project.
+    if (List1->count() > 0)
+        List1->setCurrentRow(0);
+}
+
+void ProjMan::okClicked()
+{
+    if (Option2->isChecked()) {
+        const QString name = Text1->text(); // exactly as typed: no trimming, no case change
+        if (createProjectFolder(Paths::projectsRoot(m_state.appDir), name))
+            m_state.CurrentProject = name;
+        else
+            m_platform.messages.inform(this, kCreateProjectErrorText, QStringLiteral("Error"),
+                                       MessageSpec::Icon::None);
+    } else if (QListWidgetItem *item = List1->currentItem()) {
+        // With no entry to pick (an empty projects root) the project stays as it was.
+        m_state.CurrentProject = item->text();
+    }
+    accept();
+}
+
+void ProjMan::secondButtonClicked()
+{
+    if (m_state.StartingUp == 1) {
+        if (!m_platform.messages.confirm(this, kExitQuestionText))
+            return; // No: the dialog stays open as it is
+        // Yes: the program ends at once, without the main window's closing steps.
+        m_platform.end.endNow();
+        QDialog::reject();
+        return;
+    }
+    QDialog::reject();
+}
+
+void ProjMan::reject() { secondButtonClicked(); }
+
+void ProjMan::openModeClicked()
+{
+    Text1->setEnabled(false);
+    Label1->setEnabled(false);
+    List1->setEnabled(true);
+    if (Text1->text().isEmpty())
+        Command1->setEnabled(true);
+}
+
+void ProjMan::createModeClicked()
+{
+    Text1->setEnabled(true);
+    Label1->setEnabled(true);
+    List1->setEnabled(false);
+    if (Text1->text().isEmpty())
+        Command1->setEnabled(false);
+}
+
+void ProjMan::nameChanged(const QString &text) { Command1->setEnabled(!text.isEmpty()); }
+
+void ProjMan::listDoubleClicked(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    m_state.CurrentProject = item->text();
+    accept();
+}

@@ -1,0 +1,137 @@
+#include "project/frmProperties.h"
+
+#include "core/AppState.h"
+#include "core/Paths.h"
+#include "core/TextBox.h"
+#include "editor/Twips.h"
+#include "editor/frmEditor.h"
+#include "project/DialogPlacement.h"
+#include "project/PropertiesText.h"
+
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
+
+namespace {
+// Client area of the dialog and of the tab's page, in twips.
+constexpr int kWidth = 5655, kHeight = 5280;
+constexpr int kValueLeft = 1320, kValueWidth = 3915;
+} // namespace
+
+frmProperties::frmProperties(frmEditor &editor) : QDialog(&editor), m_editor(editor)
+{
+    setObjectName(QStringLiteral("frmProperties"));
+    setWindowTitle(QStringLiteral("Properties"));
+    QFont f = font();
+    f.setPointSizeF(8.25);
+    setFont(f);
+    setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight, this));
+    auto place = [this](QWidget *w, int left, int top, int width, int height) {
+        w->setGeometry(twipsToPxX(left, this), twipsToPxY(top, this), twipsToPxX(width, this),
+                       twipsToPxY(height, this));
+    };
+
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    place(SSTab1, 120, 120, 5415, 4425);
+    auto *general = new QWidget;
+    general->setObjectName(QStringLiteral("General"));
+    SSTab1->addTab(general, QStringLiteral("General"));
+
+    auto placeIn = [this](QWidget *w, int left, int top, int width, int height) {
+        w->setGeometry(twipsToPxX(left, this), twipsToPxY(top, this), twipsToPxX(width, this),
+                       twipsToPxY(height, this));
+    };
+    auto label = [&](const char *name, const QString &text, int left, int top, int width) {
+        auto *l = new QLabel(text, general);
+        l->setObjectName(QString::fromLatin1(name));
+        placeIn(l, left, top, width, 255);
+        return l;
+    };
+    auto line = [&](int top) {
+        auto *fr = new QFrame(general);
+        fr->setFrameShape(QFrame::HLine);
+        fr->setFrameShadow(QFrame::Sunken);
+        placeIn(fr, 120, top, 5055, 30);
+        return fr;
+    };
+
+    Image1 = new QLabel(general);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    placeIn(Image1, 240, 240, 480, 480);
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_FileIcon).pixmap(Image1->size()));
+    Label1 = label("Label1", QString(), kValueLeft, 360, kValueWidth);
+
+    Frame1[0] = line(900);
+    Frame1[0]->setObjectName(QStringLiteral("Frame1_0"));
+
+    Label2 = label("Label2", QStringLiteral("Type:"), 240, 1080, 1000);
+    Label3 = label("Label3", QString(), kValueLeft, 1080, kValueWidth);
+    Label4 = label("Label4", QStringLiteral("Location:"), 240, 1440, 1000);
+    Label5 = label("Label5", QString(), kValueLeft, 1440, kValueWidth);
+    // A long folder path may break onto a second line.
+    Label5->setWordWrap(true);
+    Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeIn(Label5, kValueLeft, 1440, kValueWidth, 495);
+    Label6 = label("Label6", QStringLiteral("Size:"), 240, 2040, 1000);
+    Label7 = label("Label7", QString(), kValueLeft, 2040, kValueWidth);
+
+    Frame1[1] = line(2460);
+    Frame1[1]->setObjectName(QStringLiteral("Frame1_1"));
+
+    Label8 = label("Label8", QStringLiteral("Title:"), 240, 2700, 1000);
+    Text1 = new QLineEdit(general);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    Text1->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(192, 192, 192); }"));
+    placeIn(Text1, kValueLeft, 2640, kValueWidth, 315);
+    Label9 = label("Label9", QStringLiteral("Modified:"), 240, 3120, 1000);
+    Label10 = label("Label10", QString(), kValueLeft, 3120, kValueWidth);
+
+    Command1 = new QPushButton(QStringLiteral("&OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setDefault(true);
+    place(Command1, 2040, 4710, 1095, 375);
+    Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    place(Command2, 3240, 4710, 1095, 375);
+    Command3 = new QPushButton(QStringLiteral("&Apply"), this);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Command3->setEnabled(false);
+    place(Command3, 4440, 4710, 1095, 375);
+
+    // Both close the dialog and do nothing else.
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmProperties::load()
+{
+    Project::centreOnScreen(this);
+    const AppState &state = m_editor.state();
+    const QString name = m_editor.currentPageName();
+    const QString folder = Paths::projectFolder(state.appDir, state.CurrentProject) + u'/';
+
+    Label1->setText(name);
+    Label3->setText(QStringLiteral("HTML WWW Page"));
+    Label5->setText(folder);
+    Label5->setToolTip(folder);
+
+    // Size and time of the file as last saved, not of the text being edited.
+    const QFileInfo file(Paths::pagePath(state.appDir, state.CurrentProject, name));
+    if (!name.isEmpty() && file.isFile()) {
+        Label7->setText(formatFileSize(file.size()));
+        Label10->setText(formatModifiedTime(file.lastModified()));
+    } else {
+        Label7->setText(kNoFileText);
+        Label10->setText(kNoFileText);
+    }
+
+    // The title of the text as it stands in the editor, saved or not.
+    Text1->setText(propertiesTitle(m_editor.txtEdit().text()));
+    Text1->setCursorPosition(0);
+}
