@@ -16,19 +16,15 @@ bool OpenPage(Platform &platform, PageView &view, const QString &path)
         platform.messages.inform(view.window(), kOpenErrorText, kOpenErrorTitle, MessageSpec::Icon::Exclamation);
         return false;
     }
-    PageText page = decodePage(bytes);
-    bytes.clear();
-    TextBox &box = view.txtEdit();
-    box.setEncoding(page.encoding);
-    box.setText(page.text);
-    view.setCaption(captionForTitle(scanTitle(page.text, true)));
+    const TextEncoding encoding = detectEncoding(bytes);
+    view.txtEdit().setBytes(bytes, encoding);
+    view.setCaption(captionForTitle(scanTitle(bytes, encoding, true)));
     return true;
 }
 
 bool SavePage(Platform &platform, PageView &view, const QString &path)
 {
-    const TextBox &box = view.txtEdit();
-    if (!writeFileSafely(path, encodePage(box.text(), box.encoding()))) {
+    if (!writeFileSafely(path, view.txtEdit().bytes())) {
         platform.messages.inform(view.window(), kSaveErrorText, QStringLiteral("Tagsmith"),
                                  MessageSpec::Icon::Exclamation);
         return false;

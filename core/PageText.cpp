@@ -50,6 +50,11 @@ QString utf8ToText(const char *data, qsizetype size)
     return QString::fromUtf8(data, size);
 }
 
+TextEncoding detectEncoding(const QByteArray &bytes)
+{
+    return isValidUtf8(bytes.constData(), bytes.size()) ? TextEncoding::Utf8 : TextEncoding::Latin1;
+}
+
 PageText decodePage(const QByteArray &bytes)
 {
     if (isValidUtf8(bytes.constData(), bytes.size()))

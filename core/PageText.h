@@ -17,5 +17,7 @@ struct PageText {
 bool isValidUtf8(const char *data, qsizetype size);
 // UTF-8 bytes as text, keeping a leading byte order mark.
 QString utf8ToText(const char *data, qsizetype size);
+// The encoding a page file's bytes are read in.
+TextEncoding detectEncoding(const QByteArray &bytes);
 PageText decodePage(const QByteArray &bytes);
 QByteArray encodePage(const QString &text, TextEncoding encoding);

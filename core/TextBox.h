@@ -18,6 +18,16 @@ public:
     virtual TextEncoding encoding() const = 0;
     virtual void setEncoding(TextEncoding encoding) = 0;
 
+    // The text as the bytes of a page file, and back. The editing area keeps
+    // pages as bytes, so these avoid converting a big page to text and back.
+    virtual QByteArray bytes() const { return encodePage(text(), encoding()); }
+    virtual void setBytes(const QByteArray &bytes, TextEncoding encoding)
+    {
+        setEncoding(encoding);
+        setText(encoding == TextEncoding::Utf8 ? utf8ToText(bytes.constData(), bytes.size())
+                                               : QString::fromLatin1(bytes));
+    }
+
     virtual int length() const = 0;
     // Character at 0-based position, or a null QChar outside the text.
     virtual QChar charAt(int pos) const = 0;

@@ -30,3 +30,17 @@ QString scanTitle(const QString &text, bool dropControlChars)
 }
 
 QString captionForTitle(const QString &title) { return title + QLatin1String(" - Tagsmith"); }
+
+QString scanTitle(const QByteArray &bytes, TextEncoding encoding, bool dropControlChars)
+{
+    // The scan looks at most 55 characters past the tag's start; take enough
+    // bytes for that many characters of up to four bytes each.
+    constexpr qsizetype kWindowBytes = (7 + 55) * 4;
+    const qsizetype at = bytes.indexOf("<TITLE>");
+    const qsizetype from = at < 0 ? 0 : at;
+    const QByteArray window = bytes.mid(from, kWindowBytes);
+    const QString text = encoding == TextEncoding::Utf8 ? utf8ToText(window.constData(), window.size())
+                                                        : QString::fromLatin1(window);
+    // The window starts with the tag, or (without one) with the text itself.
+    return scanTitle(text, dropControlChars);
+}

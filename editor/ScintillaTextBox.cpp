@@ -82,10 +82,10 @@ QString ScintillaTextBox::decode(const char *data, long size) const
     return m_encoding == TextEncoding::Utf8 ? utf8ToText(data, size) : QString::fromLatin1(data, size);
 }
 
-QByteArray ScintillaTextBox::rawBytes() const
+QByteArray ScintillaTextBox::bytes() const
 {
     const auto *p = reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER));
-    return QByteArray::fromRawData(p, docBytes());
+    return QByteArray(p, docBytes());
 }
 
 QString ScintillaTextBox::text() const
@@ -100,28 +100,34 @@ void ScintillaTextBox::setEncoding(TextEncoding encoding)
         return;
     // Re-read the current text in the new encoding.
     const QString current = text();
-    m_encoding = encoding;
-    setUtf8(encoding == TextEncoding::Utf8);
-    sci(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
-    const QByteArray bytes = encode(current);
-    sci(SCI_CLEARALL);
-    sci(SCI_APPENDTEXT, bytes.size(), reinterpret_cast<long>(bytes.constData()));
-    sci(SCI_EMPTYUNDOBUFFER);
+    setBytes(encodePage(current, encoding), encoding);
 }
 
-void ScintillaTextBox::setText(const QString &text)
+void ScintillaTextBox::setText(const QString &text) { loadBytes(encode(text)); }
+
+void ScintillaTextBox::setBytes(const QByteArray &bytes, TextEncoding encoding)
 {
-    const QByteArray bytes = encode(text);
+    if (encoding != m_encoding) {
+        m_encoding = encoding;
+        setUtf8(encoding == TextEncoding::Utf8);
+        sci(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
+    }
+    loadBytes(bytes);
+}
+
+void ScintillaTextBox::loadBytes(const QByteArray &bytes)
+{
     // New line ends typed by the user follow the page's own.
-    const int eol = bytes.indexOf('\n');
-    const int cr = bytes.indexOf('\r');
-    if (cr >= 0 && (eol < 0 || cr < eol))
+    const qsizetype lf = bytes.indexOf('\n');
+    const qsizetype cr = bytes.indexOf('\r');
+    if (cr >= 0 && (lf < 0 || cr < lf))
         setEolMode(cr + 1 < bytes.size() && bytes[cr + 1] == '\n' ? EolWindows : EolMac);
-    else if (eol >= 0)
+    else if (lf >= 0)
         setEolMode(EolUnix);
     else
         setEolMode(EolWindows);
     sci(SCI_CLEARALL);
+    sci(SCI_ALLOCATE, bytes.size() + 1); // one allocation for a big page
     sci(SCI_APPENDTEXT, bytes.size(), reinterpret_cast<long>(bytes.constData()));
     sci(SCI_EMPTYUNDOBUFFER);
     sci(SCI_SETEMPTYSELECTION, 0);

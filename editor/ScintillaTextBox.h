@@ -17,6 +17,8 @@ public:
     void setText(const QString &text) override;
     TextEncoding encoding() const override { return m_encoding; }
     void setEncoding(TextEncoding encoding) override;
+    QByteArray bytes() const override;
+    void setBytes(const QByteArray &bytes, TextEncoding encoding) override;
     int length() const override;
     QChar charAt(int pos) const override;
     int selStart() const override;
@@ -27,9 +29,6 @@ public:
     void replaceSelection(const QString &text) override;
     bool isEnabled() const override { return QWidget::isEnabled(); }
     void setEnabled(bool enabled) override { QWidget::setEnabled(enabled); }
-
-    // The raw bytes of the document, without a copy (valid until the next edit).
-    QByteArray rawBytes() const;
 
 signals:
     // Emitted once after every finished change of the text (typed, pasted,
@@ -54,6 +53,7 @@ private:
     long toByte(int index) const;
     QByteArray encode(const QString &text) const;
     QString decode(const char *data, long size) const;
+    void loadBytes(const QByteArray &bytes);
     void noteModified();
     void flushChange();
 

@@ -6,6 +6,7 @@
 #include "support/FakePlatform.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -84,6 +85,23 @@ private slots:
         QCOMPARE(scanTitle(QStringLiteral("<TITLE>Caf\u00e9\tBar<"), false), QStringLiteral("Caf\u00e9\tBar"));
         QCOMPARE(scanTitle("", true), QString());
         QCOMPARE(captionForTitle("X"), QStringLiteral("X - Tagsmith"));
+    }
+
+    // The scan over file bytes gives what the scan over the whole text gives.
+    void titleScanOverBytesMatchesText()
+    {
+        QRandomGenerator rng(7);
+        const QList<QByteArray> pieces{"<TITLE>", "<", "a", " ", "\r\n", "\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x98\x80",
+                                       "\xe9", "\t", "</TITLE>", "x"};
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray bytes;
+            const int n = rng.bounded(0, 80);
+            for (int i = 0; i < n; ++i)
+                bytes += pieces[rng.bounded(pieces.size())];
+            const PageText page = decodePage(bytes);
+            for (bool drop : {true, false})
+                QCOMPARE(scanTitle(bytes, page.encoding, drop), scanTitle(page.text, drop));
+        }
     }
 
     void openSetsTextAndCaption()
