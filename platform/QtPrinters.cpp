@@ -9,7 +9,22 @@
 namespace {
 // The program lays its printouts out for 66 line slots to a sheet.
 constexpr int kSlotsPerSheet = 66;
+
+// Tabs as blanks up to the next multiple of eight characters.
+QString expandTabs(const QString &text)
+{
+    if (!text.contains(u'\t'))
+        return text;
+    QString out;
+    for (const QChar c : text) {
+        if (c == u'\t')
+            out.append(QString(8 - out.size() % 8, u' '));
+        else
+            out.append(c);
+    }
+    return out;
 }
+} // namespace
 
 QtLinePrinter::QtLinePrinter(std::unique_ptr<QPrinter> printer, bool writeEmptyJob)
     : m_printer(std::move(printer)), m_writeEmptyJob(writeEmptyJob)
@@ -43,7 +58,8 @@ bool QtLinePrinter::begin()
     }
     m_painter.setFont(font);
     m_painter.setPen(Qt::black);
-    m_ascent = metrics.ascent() + (m_pitch - metrics.height()) / 2;
+    m_option = QTextOption(Qt::AlignLeft | Qt::AlignVCenter);
+    m_option.setWrapMode(QTextOption::NoWrap);
     return true;
 }
 
@@ -55,8 +71,20 @@ void QtLinePrinter::drawSlot(const QString &segment)
         m_slot = 0;
     }
     if (!segment.isEmpty()) {
-        const QRectF box(0, m_slot * m_pitch, m_width, m_pitch);
-        m_painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextExpandTabs, segment);
+        const QString text = expandTabs(segment);
+        const qreal top = m_slot * m_pitch;
+        // A line wider than the paper (79 wide characters in the default
+        // font) is narrowed to fit rather than cut off at the edge.
+        const qreal wide = m_painter.boundingRect(QRectF(0, 0, 1e9, m_pitch), text, m_option).width();
+        if (wide > m_width) {
+            m_painter.save();
+            m_painter.translate(0, top);
+            m_painter.scale(m_width / wide, 1);
+            m_painter.drawText(QRectF(0, 0, wide, m_pitch), text, m_option);
+            m_painter.restore();
+        } else {
+            m_painter.drawText(QRectF(0, top, m_width, m_pitch), text, m_option);
+        }
     }
     ++m_slot;
 }
@@ -141,6 +169,8 @@ std::unique_ptr<LinePrinter> QtPrinters::pdfPrinter(const QString &filePath, con
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(filePath);
+    // A file has no printer whose margins it could take: use common ones.
+    printer->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     printer->setDocName(jobName);
     return std::make_unique<QtLinePrinter>(std::move(printer), true);
 }

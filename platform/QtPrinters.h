@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QTextOption>
 
 #include <memory>
 
@@ -15,7 +16,8 @@ class QPrinter;
 // prints nothing and moves on to the next slot, so a line starting with one
 // gives a blank line; a line holding a line feed in its middle (pages with
 // bare line feeds) goes on in the next slot. A page that runs out of slots
-// continues on a new sheet. The job begins with the first line; a new page
+// continues on a new sheet. Tabs stop every eight characters; a
+// line wider than the paper is narrowed to fit. The job begins with the first line; a new page
 // asked for at the end of the document prints no blank sheet.
 class QtLinePrinter : public LinePrinter {
 public:
@@ -42,7 +44,7 @@ private:
     int m_slot = 0; // next free slot on the current sheet, 0-based
     qreal m_pitch = 0;
     qreal m_width = 0;
-    qreal m_ascent = 0;
+    QTextOption m_option;
 };
 
 // The system's printers through Qt PrintSupport.

@@ -33,6 +33,11 @@ bool printText(const QString &source, LinePrinter &printer)
                     ++slot; // the blank line the following line feed gives
                     break;
                 }
+                // Pages written with bare line feeds: the line feed ends the
+                // line (one slot) instead of running the lines together in
+                // 79-character pieces.
+                if (c == u'\n' && (index < 2 || source[index - 2] != u'\r'))
+                    break;
                 buffer.append(c);
             }
             printer.line(buffer);

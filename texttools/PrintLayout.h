@@ -7,7 +7,8 @@ class LinePrinter;
 // The printout's layout: plain lines of at most 79 characters, 66 line slots
 // to a page. A carriage return ends a line and takes a second slot; the line
 // feed after it begins the next printed line, where the printer turns it
-// into the blank line that second slot stands for.
+// into the blank line that second slot stands for. A line feed without a
+// carriage return before it ends its line in one slot and is not printed.
 namespace PrintLayout {
 
 constexpr int CharsPerLine = 79;

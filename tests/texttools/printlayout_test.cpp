@@ -74,6 +74,26 @@ private slots:
         QCOMPARE(full.mid(66), (QStringList{QStringLiteral("newPage"), QStringLiteral("endDoc")}));
     }
 
+    void bareLineFeedsEndLines()
+    {
+        // One slot each, the line feed not printed; CR LF pages are unaffected.
+        QCOMPARE(layout(QStringLiteral("\nab\ncd\n\nef")),
+                 (QStringList{lineOp(QString()), lineOp(QStringLiteral("ab")), lineOp(QStringLiteral("cd")),
+                              lineOp(QString()), lineOp(QStringLiteral("ef")), QStringLiteral("endDoc")}));
+        QCOMPARE(layout(QStringLiteral("a\r\n\nb")),
+                 (QStringList{lineOp(QStringLiteral("a")), lineOp(QStringLiteral("\n")), lineOp(QStringLiteral("b")),
+                              QStringLiteral("endDoc")}));
+        QString text;
+        for (int i = 1; i <= 70; ++i)
+            text += QStringLiteral("line %1\n").arg(i);
+        const QStringList ops = layout(text);
+        QCOMPARE(ops.indexOf(QStringLiteral("newPage")), 66);
+        QCOMPARE(ops.at(65), lineOp(QStringLiteral("line 66")));
+        QCOMPARE(ops.mid(67), (QStringList{lineOp(QStringLiteral("line 67")), lineOp(QStringLiteral("line 68")),
+                                           lineOp(QStringLiteral("line 69")), lineOp(QStringLiteral("line 70")),
+                                           QStringLiteral("endDoc")}));
+    }
+
     void lastLineAndSpaces()
     {
         QCOMPARE(layout(QStringLiteral("one\r\ntwo")),
