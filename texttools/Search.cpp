@@ -5,8 +5,9 @@
 #include <utility>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__x86_64__) || defined(__i386__)
+#define TAGSMITH_X86_SEARCH 1
+#include <immintrin.h>
 #endif
 
 namespace Search {
@@ -79,9 +80,197 @@ UnitSet unitsFor(char16_t target, bool matchCase)
     return s;
 }
 
+
+// One search: the text, the compared form of the search text, and the units
+// the first and last unit of a window may be.
+struct Scan {
+    const char16_t *h;
+    const char16_t *p;
+    qsizetype m;
+    bool exact;
+    UnitSet first, last;
+
+    // Whether the window at i matches, its first and last units already known to.
+    bool rest(qsizetype i) const
+    {
+        if (exact) {
+            for (qsizetype k = 1; k < m - 1; ++k)
+                if (h[i + k] != p[k])
+                    return false;
+        } else {
+            for (qsizetype k = 1; k < m - 1; ++k)
+                if (upperUnit(h[i + k]) != p[k])
+                    return false;
+        }
+        return true;
+    }
+    bool at(qsizetype i) const { return first.contains(h[i]) && last.contains(h[i + m - 1]) && rest(i); }
+    // Unit by unit from i to lastStart; -1 when nothing matches.
+    qsizetype plain(qsizetype i, qsizetype lastStart) const
+    {
+        for (; i <= lastStart; ++i)
+            if (at(i))
+                return i;
+        return -1;
+    }
+    // The candidates of a bit mask of windows from i (two bits per unit).
+    bool candidates(qsizetype i, unsigned mask, qsizetype &found) const
+    {
+        while (mask) {
+            const int bit = __builtin_ctz(mask);
+            if (rest(i + bit / 2)) {
+                found = i + bit / 2;
+                return true;
+            }
+            mask &= ~(3u << bit);
+        }
+        return false;
+    }
+};
+
+#ifdef TAGSMITH_X86_SEARCH
+// Up to three units per set are compared at once; a smaller set repeats its
+// first unit.
+inline char16_t unitOr(const UnitSet &s, int k) { return s.units[k < s.count ? k : 0]; }
+
+// How a vector compare recognises the units of a set of up to three: units
+// that differ from `value` only in the bits of `orMask` (a case pair such as
+// a/A or é/É differs in one bit), and optionally one more unit.
+struct UnitMatch {
+    char16_t orMask = 0, value = 0, extra = 0;
+    bool hasExtra = false;
+};
+
+bool singleBit(unsigned d) { return d && !(d & (d - 1)); }
+
+bool makeMatch(const UnitSet &s, UnitMatch &m)
+{
+    if (s.count == 1) {
+        m.value = s.units[0];
+        return true;
+    }
+    for (int i = 0; i < s.count; ++i)
+        for (int j = i + 1; j < s.count; ++j) {
+            const unsigned d = unsigned(s.units[i] ^ s.units[j]);
+            if (!singleBit(d))
+                continue;
+            m.orMask = char16_t(d);
+            m.value = char16_t(s.units[i] | d);
+            if (s.count == 3) {
+                m.extra = s.units[3 - i - j];
+                m.hasExtra = true;
+            }
+            return true;
+        }
+    if (s.count == 2) {
+        m.value = s.units[0];
+        m.extra = s.units[1];
+        m.hasExtra = true;
+        return true;
+    }
+    return false;
+}
+
+// Sixteen windows at a time (AVX2): first units and last units compared with
+// their sets, the rest compared only where both fit.
+struct Avx2Match {
+    __m256i orMask, value, extra;
+};
+
+template <bool Extra>
+__attribute__((target("avx2"), always_inline)) inline __m256i avx2Is(const Avx2Match &m, __m256i v)
+{
+    __m256i e = _mm256_cmpeq_epi16(_mm256_or_si256(v, m.orMask), m.value);
+    if (Extra)
+        e = _mm256_or_si256(e, _mm256_cmpeq_epi16(v, m.extra));
+    return e;
+}
+
+template <bool FirstExtra, bool LastExtra>
+__attribute__((target("avx2"), always_inline)) inline __m256i avx2Hits(const Avx2Match &f, const Avx2Match &l,
+                                                                       const char16_t *w, qsizetype tail)
+{
+    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(w));
+    const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(w + tail));
+    return _mm256_and_si256(avx2Is<FirstExtra>(f, a), avx2Is<LastExtra>(l, b));
+}
+
+__attribute__((target("avx2"))) Avx2Match avx2Match(const UnitMatch &m)
+{
+    return {_mm256_set1_epi16(short(m.orMask)), _mm256_set1_epi16(short(m.value)), _mm256_set1_epi16(short(m.extra))};
+}
+
+template <bool FirstExtra, bool LastExtra>
+__attribute__((target("avx2"))) qsizetype scanAvx2(const Scan &s, const UnitMatch &fm, const UnitMatch &lm,
+                                                   qsizetype i, qsizetype lastStart)
+{
+    const Avx2Match f = avx2Match(fm), l = avx2Match(lm);
+    const qsizetype tail = s.m - 1;
+    qsizetype found = -1;
+    for (; i + 63 <= lastStart; i += 64) {
+        const __m256i c0 = avx2Hits<FirstExtra, LastExtra>(f, l, s.h + i, tail);
+        const __m256i c1 = avx2Hits<FirstExtra, LastExtra>(f, l, s.h + i + 16, tail);
+        const __m256i c2 = avx2Hits<FirstExtra, LastExtra>(f, l, s.h + i + 32, tail);
+        const __m256i c3 = avx2Hits<FirstExtra, LastExtra>(f, l, s.h + i + 48, tail);
+        const __m256i any = _mm256_or_si256(_mm256_or_si256(c0, c1), _mm256_or_si256(c2, c3));
+        if (_mm256_testz_si256(any, any))
+            continue;
+        if (s.candidates(i, unsigned(_mm256_movemask_epi8(c0)), found)
+            || s.candidates(i + 16, unsigned(_mm256_movemask_epi8(c1)), found)
+            || s.candidates(i + 32, unsigned(_mm256_movemask_epi8(c2)), found)
+            || s.candidates(i + 48, unsigned(_mm256_movemask_epi8(c3)), found))
+            return found;
+    }
+    for (; i + 15 <= lastStart; i += 16)
+        if (s.candidates(i, unsigned(_mm256_movemask_epi8(avx2Hits<FirstExtra, LastExtra>(f, l, s.h + i, tail))),
+                         found))
+            return found;
+    return s.plain(i, lastStart);
+}
+
+qsizetype scanAvx2(const Scan &s, const UnitMatch &f, const UnitMatch &l, qsizetype i, qsizetype lastStart)
+{
+    if (f.hasExtra)
+        return l.hasExtra ? scanAvx2<true, true>(s, f, l, i, lastStart) : scanAvx2<true, false>(s, f, l, i, lastStart);
+    return l.hasExtra ? scanAvx2<false, true>(s, f, l, i, lastStart) : scanAvx2<false, false>(s, f, l, i, lastStart);
+}
+
+// Eight windows at a time (SSE2, always there on x86-64).
+qsizetype scanSse2(const Scan &s, qsizetype i, qsizetype lastStart)
+{
+    const __m128i f0 = _mm_set1_epi16(short(unitOr(s.first, 0))), f1 = _mm_set1_epi16(short(unitOr(s.first, 1))),
+                  f2 = _mm_set1_epi16(short(unitOr(s.first, 2)));
+    const __m128i l0 = _mm_set1_epi16(short(unitOr(s.last, 0))), l1 = _mm_set1_epi16(short(unitOr(s.last, 1))),
+                  l2 = _mm_set1_epi16(short(unitOr(s.last, 2)));
+    qsizetype found = -1;
+    for (; i + 7 <= lastStart; i += 8) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s.h + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s.h + i + s.m - 1));
+        const __m128i ea = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(a, f0), _mm_cmpeq_epi16(a, f1)),
+                                        _mm_cmpeq_epi16(a, f2));
+        const __m128i eb = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(b, l0), _mm_cmpeq_epi16(b, l1)),
+                                        _mm_cmpeq_epi16(b, l2));
+        if (s.candidates(i, unsigned(_mm_movemask_epi8(_mm_and_si128(ea, eb))), found))
+            return found;
+    }
+    return s.plain(i, lastStart);
+}
+
+bool haveAvx2()
+{
+    static const bool have = __builtin_cpu_supports("avx2");
+    return have;
+}
+#endif
+
 } // namespace
 
 int findText(QStringView text, QStringView what, int start, int matchCase)
+{
+    return detail::findTextUsing(detail::Method::Best, text, what, start, matchCase);
+}
+
+int detail::findTextUsing(Method method, QStringView text, QStringView what, int start, int matchCase)
 {
     const qsizetype n = text.size();
     const qsizetype m = what.size();
@@ -96,72 +285,38 @@ int findText(QStringView text, QStringView what, int start, int matchCase)
 
     const bool exact = matchCase == 1;
     const QString pattern = exact ? what.toString() : upperForm(what);
-    const char16_t *p = reinterpret_cast<const char16_t *>(pattern.utf16());
-    const char16_t *h = reinterpret_cast<const char16_t *>(text.utf16());
-
+    Scan s{reinterpret_cast<const char16_t *>(text.utf16()), reinterpret_cast<const char16_t *>(pattern.utf16()), m,
+           exact, {}, {}};
     // Candidates are windows whose first and last units can match; only those
     // are compared unit by unit.
-    const UnitSet first = unitsFor(p[0], exact);
-    const UnitSet last = unitsFor(p[m - 1], exact);
-    auto rest = [&](qsizetype i) {
-        if (exact) {
-            for (qsizetype k = 1; k < m - 1; ++k)
-                if (h[i + k] != p[k])
-                    return false;
-        } else {
-            for (qsizetype k = 1; k < m - 1; ++k)
-                if (upperUnit(h[i + k]) != p[k])
-                    return false;
-        }
-        return true;
-    };
-
-    qsizetype i = start - 1;
+    s.first = unitsFor(s.p[0], exact);
+    s.last = unitsFor(s.p[m - 1], exact);
+    const qsizetype from = start - 1;
     const qsizetype lastStart = n - m; // the last window that fits
 
-    if (first.overflow || last.overflow) {
+    qsizetype at = -1;
+    if (s.first.overflow || s.last.overflow) {
         // Not expected with the Unicode tables Qt ships; stay correct anyway.
-        for (; i <= lastStart; ++i) {
+        for (qsizetype i = from; i <= lastStart && at < 0; ++i) {
             bool ok = true;
             for (qsizetype k = 0; k < m && ok; ++k)
-                ok = (exact ? h[i + k] : upperUnit(h[i + k])) == p[k];
+                ok = (exact ? s.h[i + k] : upperUnit(s.h[i + k])) == s.p[k];
             if (ok)
-                return int(i + 1);
+                at = i;
         }
-        return 0;
     }
-
-#if defined(__SSE2__)
-    __m128i fv[UnitSet::Max], lv[UnitSet::Max];
-    for (int k = 0; k < first.count; ++k)
-        fv[k] = _mm_set1_epi16(short(first.units[k]));
-    for (int k = 0; k < last.count; ++k)
-        lv[k] = _mm_set1_epi16(short(last.units[k]));
-    // Eight windows at a time: their first units and their last units.
-    for (; i + 7 <= lastStart; i += 8) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(h + i));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(h + i + m - 1));
-        __m128i ea = _mm_cmpeq_epi16(a, fv[0]);
-        for (int k = 1; k < first.count; ++k)
-            ea = _mm_or_si128(ea, _mm_cmpeq_epi16(a, fv[k]));
-        __m128i eb = _mm_cmpeq_epi16(b, lv[0]);
-        for (int k = 1; k < last.count; ++k)
-            eb = _mm_or_si128(eb, _mm_cmpeq_epi16(b, lv[k]));
-        unsigned mask = unsigned(_mm_movemask_epi8(_mm_and_si128(ea, eb)));
-        while (mask) {
-            const int bit = __builtin_ctz(mask);
-            const qsizetype at = i + bit / 2;
-            if (rest(at))
-                return int(at + 1);
-            mask &= ~(3u << bit);
-        }
+#ifdef TAGSMITH_X86_SEARCH
+    else if (method != Method::Plain && s.first.count <= 3 && s.last.count <= 3) {
+        UnitMatch f, l;
+        if (method == Method::Best && haveAvx2() && makeMatch(s.first, f) && makeMatch(s.last, l))
+            at = scanAvx2(s, f, l, from, lastStart);
+        else
+            at = scanSse2(s, from, lastStart);
     }
 #endif
-    for (; i <= lastStart; ++i) {
-        if (first.contains(h[i]) && last.contains(h[i + m - 1]) && rest(i))
-            return int(i + 1);
-    }
-    return 0;
+    else
+        at = s.plain(from, lastStart);
+    return at < 0 ? 0 : int(at + 1);
 }
 
 } // namespace Search

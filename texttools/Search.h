@@ -33,4 +33,11 @@ QString upperForm(QStringView text);
 // No upper-cased copy of `text` is made.
 int findText(QStringView text, QStringView what, int start, int matchCase);
 
+namespace detail {
+// The scanning methods findText picks from (the best the processor has);
+// named so that tests can check each against the others.
+enum class Method { Best, Sse2, Plain };
+int findTextUsing(Method method, QStringView text, QStringView what, int start, int matchCase);
+} // namespace detail
+
 } // namespace Search

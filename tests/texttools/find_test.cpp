@@ -193,6 +193,27 @@ private slots:
         QCOMPARE(f.box().selStart(), 3);
     }
 
+    void propertiesBetweenFindAndFindNext()
+    {
+        FindFixture f("<p>a</p><p>b</p>");
+        f.find(QStringLiteral("<p>"));
+        QCOMPARE(f.box().selStart(), 0);
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *w = QApplication::activeModalWidget();
+            shown = w && w->objectName() == QStringLiteral("frmProperties");
+            if (w)
+                w->close();
+        });
+        f.editor->mnuFileItem[7]->trigger();
+        QVERIFY(shown);
+        QVERIFY(f.nextItem()->isEnabled());
+        QCOMPARE(f.editor->findState().lastMatch, 1);
+        f.pressF3();
+        QCOMPARE(f.box().selStart(), 8);
+        QCOMPARE(f.box().selLength(), 3);
+    }
+
     void reopeningShowsStoredChoice()
     {
         FindFixture f("<b>Tab</b>");
