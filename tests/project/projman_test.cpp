@@ -197,6 +197,7 @@ private slots:
         QVERIFY(d.Command1->isEnabled());
         QTest::mouseClick(d.Option2, Qt::LeftButton);
         QVERIFY(d.Command1->isEnabled());
+        saveShot(&d, QStringLiteral("project-projman-create.png"));
         d.done(QDialog::Rejected);
     }
 

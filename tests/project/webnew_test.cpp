@@ -263,6 +263,19 @@ private slots:
         QCOMPARE(f.app.read(QStringLiteral("project/default/a.htm")), QByteArray("a"));
     }
 
+    void existingPageOfOtherCaseIsTheSamePage()
+    {
+        EditorFixture f;
+        f.page("Index.html", "keep me");
+        f.start();
+        f.fake.messages.answers.enqueue(MessageAnswer::No);
+        addPage(f, QStringLiteral("INDEX"), false);
+        QCOMPARE(f.fake.messages.texts(), QStringList{"Overwrite existing file?"});
+        QCOMPARE(files(folder(f)), QStringList{"Index.html"});
+        QCOMPARE(f.app.read(QStringLiteral("project/default/Index.html")), QByteArray("keep me"));
+        QCOMPARE(f.box().text(), QStringLiteral("keep me"));
+    }
+
     void emptyNameAndCancelChangeNothing()
     {
         EditorFixture f;
