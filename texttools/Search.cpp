@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#if defined(__x86_64__) || defined(__i386__)
+#if defined(__x86_64__)
 #define TAGSMITH_X86_SEARCH 1
 #include <immintrin.h>
 #endif
@@ -40,7 +40,7 @@ const std::vector<std::pair<char16_t, char16_t>> &reverseUpper()
     return table;
 }
 
-// The units a text may hold at a place where the compared form must be `c`.
+// The units a text may hold at a place where the compared form must be `target`.
 struct UnitSet {
     static constexpr int Max = 8;
     std::array<char16_t, Max> units{};
@@ -79,7 +79,6 @@ UnitSet unitsFor(char16_t target, bool matchCase)
         s.add(it->second);
     return s;
 }
-
 
 // One search: the text, the compared form of the search text, and the units
 // the first and last unit of a window may be.
