@@ -157,18 +157,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(f.app.path() + QStringLiteral("/Tagsmith")));
     }
 
-    void withoutSkeletonThePageIsTheCommentLine()
-    {
-        EditorFixture f;
-        QVERIFY(QFile::remove(f.app.path() + QStringLiteral("/default.htm")));
-        f.page("a.htm", "old");
-        f.start();
-        addPage(f, QStringLiteral("bare"), true);
-        QCOMPARE(f.app.read(QStringLiteral("project/default/bare.htm")), kComment);
-        QVERIFY(f.fake.messages.shown.isEmpty());
-    }
-
-    void skeletonBytesAreKeptExactly()
+    void skeletonIsTakenAsItIs()
     {
         // A skeleton that is not UTF-8 (Latin-1 letters, CR LF) is copied byte for byte.
         EditorFixture f;
@@ -178,6 +167,11 @@ private slots:
         f.start();
         addPage(f, QStringLiteral("cafe"), true);
         QCOMPARE(f.app.read(QStringLiteral("project/default/cafe.htm")), kComment + latin1);
+        // Without a skeleton the page is the comment line alone.
+        QVERIFY(QFile::remove(f.app.path() + QStringLiteral("/default.htm")));
+        addPage(f, QStringLiteral("bare"), true);
+        QCOMPARE(f.app.read(QStringLiteral("project/default/bare.htm")), kComment);
+        QVERIFY(f.fake.messages.shown.isEmpty());
     }
 
     void pageBeingEditedIsSavedFirst()
@@ -250,30 +244,25 @@ private slots:
         QCOMPARE(f.box().text(), QStringLiteral("b edited"));
     }
 
-    void acceptedOverwriteReplacesTheFile()
+    void overwriteQuestionOtherAnswersAndCases()
     {
         EditorFixture f;
         f.page("a.htm", "a");
+        f.page("Index.html", "keep me");
         f.page("old.html", "old contents");
         f.start();
-        f.fake.messages.answers.enqueue(MessageAnswer::Yes);
-        addPage(f, QStringLiteral("Old"), false);
-        QCOMPARE(f.fake.messages.texts(), QStringList{"Overwrite existing file?"});
-        QCOMPARE(f.app.read(QStringLiteral("project/default/old.html")), kComment + skeleton(f));
-        QCOMPARE(f.app.read(QStringLiteral("project/default/a.htm")), QByteArray("a"));
-    }
-
-    void existingPageOfOtherCaseIsTheSamePage()
-    {
-        EditorFixture f;
-        f.page("Index.html", "keep me");
-        f.start();
+        // A name of another case names the same page.
         f.fake.messages.answers.enqueue(MessageAnswer::No);
         addPage(f, QStringLiteral("INDEX"), false);
         QCOMPARE(f.fake.messages.texts(), QStringList{"Overwrite existing file?"});
-        QCOMPARE(files(folder(f)), QStringList{"Index.html"});
+        QCOMPARE(files(folder(f)), (QStringList{"Index.html", "a.htm", "old.html"}));
         QCOMPARE(f.app.read(QStringLiteral("project/default/Index.html")), QByteArray("keep me"));
-        QCOMPARE(f.box().text(), QStringLiteral("keep me"));
+        // Yes replaces the file with the new page.
+        f.fake.messages.answers.enqueue(MessageAnswer::Yes);
+        addPage(f, QStringLiteral("Old"), false);
+        QCOMPARE(f.fake.messages.shown.size(), 2);
+        QCOMPARE(f.app.read(QStringLiteral("project/default/old.html")), kComment + skeleton(f));
+        QCOMPARE(f.app.read(QStringLiteral("project/default/a.htm")), QByteArray("a"));
     }
 
     void emptyNameAndCancelChangeNothing()
