@@ -6,6 +6,10 @@
 #include <QFontDatabase>
 #include <QTimer>
 
+namespace {
+constexpr qsizetype kWrapLimit = 1024 * 1024;
+}
+
 ScintillaTextBox::ScintillaTextBox(QWidget *parent) : QsciScintilla(parent)
 {
     setUtf8(true);
@@ -20,7 +24,10 @@ ScintillaTextBox::ScintillaTextBox(QWidget *parent) : QsciScintilla(parent)
     setIndentationsUseTabs(true);
     setAutoIndent(false);
     setBraceMatching(NoBraceMatch);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAutoCompletionSource(AcsNone);
+    setAutoCompletionThreshold(-1);
+    setCallTipsStyle(CallTipsNone);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The clipboard keys belong to the window's menu (Shift+Ins and Shift+Del
     // are New Page and Delete Page there), not to the editor's own bindings.
@@ -126,6 +133,9 @@ void ScintillaTextBox::loadBytes(const QByteArray &bytes)
         setEolMode(EolUnix);
     else
         setEolMode(EolWindows);
+    // Long lines wrap, as in a plain text box, except on very big pages,
+    // where wrapping every line would hold up opening them.
+    setWrapMode(bytes.size() > kWrapLimit ? WrapNone : WrapWord);
     sci(SCI_CLEARALL);
     sci(SCI_ALLOCATE, bytes.size() + 1); // one allocation for a big page
     sci(SCI_APPENDTEXT, bytes.size(), reinterpret_cast<long>(bytes.constData()));

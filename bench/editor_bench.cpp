@@ -1,0 +1,121 @@
+// Opening, switching and typing on big pages in the real editing area.
+#include "BenchData.h"
+#include "core/PageOps.h"
+#include "core/SafeFile.h"
+#include "editor/ScintillaTextBox.h"
+#include "editor/frmEditor.h"
+#include "support/FakePlatform.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr qsizetype kBig = 10 * 1024 * 1024;
+
+struct BoxView : PageView {
+    explicit BoxView() { box.resize(900, 700); box.show(); QApplication::processEvents(); }
+    ScintillaTextBox box;
+    QString cap;
+    TextBox &txtEdit() override { return box; }
+    void setCaption(const QString &c) override { cap = c; }
+    QString caption() const override { return cap; }
+    int pageCount() const override { return 1; }
+    QWidget *window() override { return &box; }
+};
+
+const QString &bigPage()
+{
+    static const QString path = writeBenchFile(QStringLiteral("big.htm"), generatedPage(kBig));
+    return path;
+}
+
+// Open a 10 MB page and show it (the window is painted before the clock stops).
+void BM_OpenAndShow10MB(benchmark::State &state)
+{
+    FakePlatform fake;
+    BoxView view;
+    for (auto _ : state) {
+        OpenPage(fake.platform, view, bigPage());
+        view.box.repaint();
+        QApplication::processEvents();
+    }
+    state.SetBytesProcessed(state.iterations() * kBig);
+}
+BENCHMARK(BM_OpenAndShow10MB)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Peer: reading the same bytes from the file.
+void BM_RawRead10MB(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QByteArray bytes;
+        readWholeFile(bigPage(), bytes);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(state.iterations() * kBig);
+}
+BENCHMARK(BM_RawRead10MB)->Unit(benchmark::kMillisecond);
+
+// A page switch: write the page on screen back, read the next one.
+void BM_PageSwitch10MB(benchmark::State &state)
+{
+    FakePlatform fake;
+    BoxView view;
+    const QString other = writeBenchFile(QStringLiteral("other.htm"), generatedPage(kBig, 9));
+    OpenPage(fake.platform, view, bigPage());
+    QString current = bigPage(), next = other;
+    for (auto _ : state) {
+        SavePage(fake.platform, view, current);
+        OpenPage(fake.platform, view, next);
+        std::swap(current, next);
+    }
+}
+BENCHMARK(BM_PageSwitch10MB)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Peer: a plain read and write of the same bytes.
+void BM_RawReadWrite10MB(benchmark::State &state)
+{
+    const QString copy = benchFolder() + QStringLiteral("/copy.htm");
+    for (auto _ : state) {
+        QByteArray bytes;
+        readWholeFile(bigPage(), bytes);
+        QFile out(copy);
+        out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        out.write(bytes);
+        out.close();
+    }
+}
+BENCHMARK(BM_RawReadWrite10MB)->Unit(benchmark::kMillisecond);
+
+// One keystroke at the end of a page of the given size, through the main
+// window's change handling (the automatic closing bracket).
+void BM_Keystroke(benchmark::State &state)
+{
+    TestAppDir app;
+    const qsizetype size = state.range(0);
+    app.write(QStringLiteral("project/default/page.htm"), generatedPage(size) + "\r\n");
+    FakePlatform fake;
+    fake.settings.write(QStringLiteral("Settings"), QStringLiteral("ProjMan"), QStringLiteral("1"));
+    AppState appState;
+    appState.appDir = app.path();
+    frmEditor editor(appState, fake.platform);
+    editor.load();
+    ScintillaTextBox &box = *editor.editorWidget();
+    box.setFocus();
+    box.setSelStart(box.length());
+    QApplication::processEvents();
+    const char keys[] = {'<', 'b', ' '};
+    int i = 0;
+    for (auto _ : state) {
+        const char c = keys[i++ % 3];
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QLatin1Char(c)));
+        QApplication::sendEvent(&box, &press);
+    }
+    state.counters["chars"] = box.length();
+}
+BENCHMARK(BM_Keystroke)->Arg(1024)->Arg(kBig)->Unit(benchmark::kMicrosecond);
+
+} // namespace
