@@ -42,9 +42,15 @@ ScintillaTextBox::ScintillaTextBox(QWidget *parent) : QsciScintilla(parent)
                 cmd->setAlternateKey(0);
         }
     }
+    // Changes are noticed by their "before" notifications only. The "after"
+    // ones make the widget count the characters from the start of the text to
+    // the change for accessibility, on every keystroke, which stalls typing
+    // in a page of many megabytes. The change is reported once the edit is
+    // complete anyway (see flushChange).
+    sci(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int, int type, const char *, int, int, int, int, int, int, int) {
-                if (type & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT))
+                if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
                     noteModified();
             });
 }
@@ -97,8 +103,12 @@ QByteArray ScintillaTextBox::bytes() const
 
 QString ScintillaTextBox::text() const
 {
-    const auto *p = reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER));
-    return decode(p, docBytes());
+    if (!m_textCacheValid) {
+        const auto *p = reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER));
+        m_textCache = decode(p, docBytes());
+        m_textCacheValid = true;
+    }
+    return m_textCache;
 }
 
 void ScintillaTextBox::setEncoding(TextEncoding encoding)
@@ -116,6 +126,7 @@ void ScintillaTextBox::setBytes(const QByteArray &bytes, TextEncoding encoding)
 {
     if (encoding != m_encoding) {
         m_encoding = encoding;
+        m_textCacheValid = false;
         setUtf8(encoding == TextEncoding::Utf8);
         sci(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
     }
@@ -207,6 +218,8 @@ void ScintillaTextBox::replaceSelection(const QString &text)
 
 void ScintillaTextBox::noteModified()
 {
+    m_textCacheValid = false;
+    m_textCache.clear();
     m_changePending = true;
     // Edits that arrive by other routes (context menu, undo) are reported
     // once the event that made them has finished.

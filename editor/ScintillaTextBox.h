@@ -58,6 +58,10 @@ private:
     void flushChange();
 
     TextEncoding m_encoding = TextEncoding::Utf8;
+    // The text as QString, kept from one change to the next: Find Next asks
+    // for the whole text of a possibly huge page again and again.
+    mutable QString m_textCache;
+    mutable bool m_textCacheValid = false;
     bool m_changePending = false;
     bool m_flushQueued = false;
 };

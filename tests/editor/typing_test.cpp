@@ -51,6 +51,25 @@ private slots:
         QTest::keyClicks(&f.box(), "<p");
         QCOMPARE(f.box().text(), QStringLiteral("ab<xdefg<p>"));
     }
+    // The text read back always follows the latest edit, whatever made it.
+    void textFollowsEveryEdit()
+    {
+        EditorFixture f;
+        f.page("a.htm", "caf\xe9");
+        f.start();
+        QCOMPARE(f.box().text(), QStringLiteral("caf\u00e9"));
+        f.box().setSelStart(4);
+        QTest::keyClicks(&f.box(), "s");
+        QCOMPARE(f.box().text(), QStringLiteral("caf\u00e9s"));
+        QTest::keyClick(&f.box(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.box().text(), QStringLiteral("caf\u00e9"));
+        f.box().replaceSelection(QStringLiteral("!"));
+        QCOMPARE(f.box().text(), QStringLiteral("caf\u00e9!"));
+        f.box().setBytes("new", TextEncoding::Utf8);
+        QCOMPARE(f.box().text(), QStringLiteral("new"));
+        QCOMPARE(f.box().bytes(), QByteArray("new"));
+    }
+
     void switchedOffByOption()
     {
         EditorFixture f;
