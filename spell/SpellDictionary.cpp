@@ -3,19 +3,127 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 quint16 le16(const char *p)
 {
     return quint16(quint8(p[0]) | (quint8(p[1]) << 8));
 }
 
-// Reads record k (1-based) into buf; returns the number of bytes there were.
-qint64 readRecord(QFile &file, qint64 k, char *buf)
+// The dictionary file for the length of one call: opened read-only (an
+// installed dictionary need not be writable), each record read with one
+// positioned read, closed when the call ends.
+class RecordFile {
+public:
+    enum class Opened { Yes, Missing, Failed };
+
+    explicit RecordFile(const QString &path) : m_path(path) {}
+    ~RecordFile() { close(); }
+
+    Opened open()
+    {
+#ifdef Q_OS_UNIX
+        m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
+        if (m_fd < 0)
+            return errno == ENOENT ? Opened::Missing : Opened::Failed;
+        struct stat st;
+        if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            close();
+            return Opened::Failed;
+        }
+        m_size = st.st_size;
+        return Opened::Yes;
+#else
+        if (!QFileInfo::exists(m_path))
+            return Opened::Missing;
+        m_file.setFileName(m_path);
+        if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            return Opened::Failed;
+        m_size = m_file.size();
+        return Opened::Yes;
+#endif
+    }
+
+    qint64 size() const { return m_size; }
+
+    // Reads record k (1-based) into buf; returns the number of bytes there were.
+    qint64 read(qint64 k, char *buf)
+    {
+        const qint64 offset = (k - 1) * SpellDictionary::kRecordSize;
+#ifdef Q_OS_UNIX
+        qint64 got = 0;
+        while (got < SpellDictionary::kRecordSize) {
+            const ssize_t n = ::pread(m_fd, buf + got, size_t(SpellDictionary::kRecordSize - got), off_t(offset + got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        return got;
+#else
+        if (!m_file.seek(offset))
+            return 0;
+        const qint64 got = m_file.read(buf, SpellDictionary::kRecordSize);
+        return got < 0 ? 0 : got;
+#endif
+    }
+
+    void close()
+    {
+#ifdef Q_OS_UNIX
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+#else
+        m_file.close();
+#endif
+    }
+
+private:
+    QString m_path;
+    qint64 m_size = 0;
+#ifdef Q_OS_UNIX
+    int m_fd = -1;
+#else
+    QFile m_file;
+#endif
+};
+
+// Length of the word a record holds, within the bytes that are there: 0 for
+// an incomplete descriptor or a record that is no text entry (tag 0 included);
+// a length field beyond the record's room is clamped to what the record, and
+// the file, hold.
+qint64 wordLength(const char *data, qint64 size)
 {
-    if (!file.seek((k - 1) * SpellDictionary::kRecordSize))
+    if (size < 4 || le16(data) != SpellDictionary::kTextTag)
         return 0;
-    const qint64 got = file.read(buf, SpellDictionary::kRecordSize);
-    return got < 0 ? 0 : got;
+    qint64 n = le16(data + 2);
+    n = qMin<qint64>(n, SpellDictionary::kMaxWordLength);
+    return qMin<qint64>(n, qMin<qint64>(size, SpellDictionary::kRecordSize) - 4);
+}
+
+// Compares a record's word, upper-cased, with the key by character code,
+// without building a string for it.
+int compareRecord(const char *data, qint64 size, const QString &key)
+{
+    const qint64 n = wordLength(data, size);
+    const qint64 m = key.size();
+    for (qint64 i = 0; i < n && i < m; ++i) {
+        char16_t a = quint8(data[4 + i]);
+        if (a >= u'a' && a <= u'z')
+            a = char16_t(a - (u'a' - u'A'));
+        const char16_t b = key[i].unicode();
+        if (a != b)
+            return a < b ? -1 : 1;
+    }
+    return n < m ? -1 : (n > m ? 1 : 0);
 }
 } // namespace
 
@@ -28,19 +136,7 @@ qint64 SpellDictionary::recordCount(qint64 fileLength)
 
 QString SpellDictionary::decodeRecord(const char *data, qint64 size)
 {
-    // A descriptor cut short by the end of the file reads as an empty entry.
-    if (size < 4)
-        return QString();
-    const quint16 tag = le16(data);
-    // Anything but a text entry (tag 0 included) holds no word.
-    if (tag != kTextTag)
-        return QString();
-    qint64 n = le16(data + 2);
-    // A length beyond the record's room is clamped to what the record holds,
-    // and to what the file holds.
-    n = qMin<qint64>(n, kMaxWordLength);
-    n = qMin<qint64>(n, qMin<qint64>(size, kRecordSize) - 4);
-    return QString::fromLatin1(data + 4, n);
+    return QString::fromLatin1(data + 4, wordLength(data, size));
 }
 
 QByteArray SpellDictionary::encodeRecord(const QByteArray &word)
@@ -73,17 +169,20 @@ SpellDictionary::Result SpellDictionary::suggest(const QString &word) const { re
 SpellDictionary::Result SpellDictionary::search(const QString &word, bool withSuggestions) const
 {
     Result r;
-    QFile file(m_path);
-    if (!QFileInfo::exists(m_path)) {
+    RecordFile file(m_path);
+    switch (file.open()) {
+    case RecordFile::Opened::Yes:
+        break;
+    case RecordFile::Opened::Missing: {
         // A missing dictionary is created empty: every word is then unknown.
-        if (file.open(QIODevice::WriteOnly))
-            file.close();
+        QFile create(m_path);
+        if (create.open(QIODevice::WriteOnly))
+            create.close();
         return r;
     }
-    // Read only, so an installed dictionary the user may not write still works;
-    // unbuffered, so only the records asked for are read.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return r;
+    case RecordFile::Opened::Failed:
+        return r; // unreadable, or not a file: no words
+    }
     const qint64 n = recordCount(file.size());
     const QString key = upperKey(word);
     char buf[kRecordSize];
@@ -91,10 +190,9 @@ SpellDictionary::Result SpellDictionary::search(const QString &word, bool withSu
     qint64 low = 1, high = n;
     while (low <= high && !r.found) {
         r.lastProbe = low + (high - low) / 2;
-        const qint64 got = readRecord(file, r.lastProbe, buf);
+        const qint64 got = file.read(r.lastProbe, buf);
         ++r.recordReads;
-        const QString probe = upperKey(decodeRecord(buf, got));
-        const int c = probe.compare(key, Qt::CaseSensitive);
+        const int c = compareRecord(buf, got, key);
         if (c == 0)
             r.found = true;
         else if (c > 0)
@@ -107,10 +205,9 @@ SpellDictionary::Result SpellDictionary::search(const QString &word, bool withSu
         const qint64 first = qMax<qint64>(1, r.lastProbe - kWindow);
         const qint64 last = qMin<qint64>(n, r.lastProbe + kWindow);
         for (qint64 k = first; k <= last; ++k) {
-            const qint64 got = readRecord(file, k, buf);
+            const qint64 got = file.read(k, buf);
             r.suggestions << decodeRecord(buf, got);
         }
     }
-    file.close();
     return r;
 }

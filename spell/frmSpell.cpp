@@ -116,6 +116,13 @@ bool frmSpell::chspell(const QString &path)
         if (!word.isEmpty())
             chWord(word);
     });
+    // Adding and selecting line by line costs a relayout of the list each
+    // time; the lines of a run go in at once, and the last one is selected,
+    // as it would be after selecting each in turn.
+    List1->addItems(m_pending);
+    m_pending.clear();
+    if (List1->count() > 0)
+        List1->setCurrentRow(List1->count() - 1);
     m_running = false;
     m_runText.clear();
     return true;
@@ -127,7 +134,12 @@ int frmSpell::chWord(const QString &word)
         m_dictionary = Paths::dictionary(m_editor.state().appDir);
     if (SpellDictionary(m_dictionary).lookup(word).found)
         return 1;
-    List1->addItem(Profiler::reportLine(curpage, curpos, word));
+    const QString line = Profiler::reportLine(curpage, curpos, word);
+    if (m_running) {
+        m_pending << line;
+        return 0;
+    }
+    List1->addItem(line);
     List1->setCurrentRow(List1->count() - 1);
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 class frmEditor;
 class QGroupBox;
@@ -42,5 +43,6 @@ private:
     frmEditor &m_editor;
     QString m_dictionary;  // path of the word list, found once per run
     QString m_runText;     // the editor text while a run is going on
+    QStringList m_pending; // report lines of the run, added when it ends
     bool m_running = false;
 };

@@ -142,6 +142,7 @@ private slots:
         const int zork = int(page.indexOf(" zork")) + 1;
         QVERIFY(zork > 10000);
         QCOMPARE(lines[2], line(QStringLiteral("long.htm"), zork, QStringLiteral("zork")));
+        QCOMPARE(d.List1->currentRow(), 2);
         QCOMPARE(d.Label1->text(), QStringLiteral(" zork</p>"));
         QTest::mouseClick(d.List1->viewport(), Qt::LeftButton, {}, d.List1->visualItemRect(d.List1->item(1)).center());
         QCOMPARE(d.List1->currentRow(), 1);
