@@ -1,5 +1,7 @@
 #include "core/PageText.h"
 
+#include <QStringDecoder>
+
 #include <cstring>
 
 bool isValidUtf8(const char *data, qsizetype size)
@@ -45,9 +47,10 @@ bool isValidUtf8(const char *data, qsizetype size)
 QString utf8ToText(const char *data, qsizetype size)
 {
     // Keep a byte order mark as a character, so that it is written back.
-    if (size >= 3 && memcmp(data, "\xEF\xBB\xBF", 3) == 0)
-        return QChar(0xFEFF) + QString::fromUtf8(data + 3, size - 3);
-    return QString::fromUtf8(data, size);
+    // QString::fromUtf8 would drop a mark at the start, which loses the
+    // second of two leading marks; the decoder is told not to.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(data, size));
 }
 
 TextEncoding detectEncoding(const QByteArray &bytes)

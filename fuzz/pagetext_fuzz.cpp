@@ -1,0 +1,19 @@
+// Page decoding: whatever the bytes, decoding and encoding again in the
+// detected encoding gives back the very same bytes.
+#include "FuzzCheck.h"
+#include "core/PageText.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const PageText page = decodePage(bytes);
+    FUZZ_CHECK(page.encoding == detectEncoding(bytes));
+    FUZZ_CHECK((page.encoding == TextEncoding::Utf8) == isValidUtf8(bytes.constData(), bytes.size()));
+    const QByteArray again = encodePage(page.text, page.encoding);
+    FUZZ_CHECK(again == bytes);
+    if (page.encoding == TextEncoding::Latin1)
+        FUZZ_CHECK(page.text.size() == bytes.size()); // one character per byte
+    return 0;
+}
