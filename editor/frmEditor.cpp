@@ -223,7 +223,20 @@ void frmEditor::restorePlacement()
 
 void frmEditor::load()
 {
-    Paths::ensureProjectsRoot(m_state.appDir);
+    // Projects live beside the program. When its folder cannot take them
+    // (installed into a system folder, say), tell the user now: every later
+    // step would fail on the missing folders.
+    if (!Paths::ensureProjectsRoot(m_state.appDir)) {
+        m_platform.messages.inform(this,
+                                   QStringLiteral("Tagsmith keeps its projects in the folder \"")
+                                       + QDir::toNativeSeparators(Paths::projectsRoot(m_state.appDir))
+                                       + QStringLiteral("\" beside the program, and that folder could not be created. "
+                                                        "Install Tagsmith into a folder you can write to "
+                                                        "(for example in your home folder) and start it from there."),
+                                   QStringLiteral("Start Error"), MessageSpec::Icon::Exclamation);
+        m_platform.end.endNow();
+        return;
+    }
     m_state.CurrentProject = QStringLiteral("default");
     QDir::setCurrent(m_state.appDir);
     restorePlacement();
@@ -337,9 +350,27 @@ void frmEditor::pageSwitch()
 {
     if (PageLoaded > 0)
         SavePage(m_platform, *this, m_state.CurrentPagePath);
-    m_state.CurrentPagePath = Paths::pagePath(m_state.appDir, m_state.CurrentProject, Combo1->currentText());
-    OpenPage(m_platform, *this, m_state.CurrentPagePath);
-    PageLoaded = 1;
+    const QString path = Paths::pagePath(m_state.appDir, m_state.CurrentProject, Combo1->currentText());
+    if (OpenPage(m_platform, *this, path)) {
+        m_state.CurrentPagePath = path;
+        PageLoaded = 1;
+        return;
+    }
+    // The page could not be read (deleted, replaced by a folder, a dangling
+    // link). The text on screen is not its text and must never be saved into
+    // it: should the file come back, the next switch would overwrite it. Go
+    // back to the page the text belongs to while it is listed; otherwise
+    // nothing is saved until a page opens.
+    if (PageLoaded > 0) {
+        for (int i = 0; i < Combo1->count(); ++i) {
+            if (Paths::pagePath(m_state.appDir, m_state.CurrentProject, Combo1->itemText(i)) == m_state.CurrentPagePath) {
+                Combo1->setCurrentIndex(i);
+                return;
+            }
+        }
+    }
+    m_state.CurrentPagePath = path;
+    PageLoaded = 0;
 }
 
 void frmEditor::RefreshSys()
@@ -401,7 +432,8 @@ bool frmEditor::ExitEditor(CloseReason reason)
 {
     if (!closeReasonEndsProgram(reason))
         return false;
-    if (Combo1->count() >= 1)
+    // Only text that belongs to the page is written back (see pageSwitch).
+    if (Combo1->count() >= 1 && PageLoaded > 0)
         SavePage(m_platform, *this, m_state.CurrentPagePath);
     const QRect p = placementTwips();
     SettingsStore &s = m_platform.settings;

@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# End to end: the built program under a real X server (Xvfb), driven by
+# xdotool the way a user drives it. Types into a page, saves it through the
+# File menu, types again, leaves through File "E&xit", and checks the page
+# file and the settings file on disk.
+#
+#   e2e.sh <folder of the built tagsmith, default.htm and spell.dat>
+#
+# Exit code 77 (skipped) only when Xvfb is not installed.
+set -u
+BUILT=${1:?folder of the built tagsmith}
+SKIP=77
+
+command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed (Debian package xvfb)"; exit $SKIP; }
+command -v xdotool >/dev/null || { echo "FAIL: xdotool is not installed (Debian package xdotool)"; exit 1; }
+
+WORK=$(mktemp -d /tmp/tagsmith-e2e.XXXXXX)
+XVFB_PID=""
+APP_PID=""
+cleanup() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; [ -f "$WORK/app.log" ] && sed 's/^/  program: /' "$WORK/app.log"; exit 1; }
+step() { echo "-- $*"; }
+
+# A copy of the application directory, so the projects are created in it.
+APP="$WORK/app"
+mkdir -p "$APP/project/default" "$WORK/config/TAGSMITH"
+for f in tagsmith default.htm spell.dat; do
+    cp "$BUILT/$f" "$APP/" || fail "missing $BUILT/$f"
+done
+PAGE="$APP/project/default/index.htm"
+printf '<HTML>\r\n<TITLE>Start</TITLE>\r\n</HTML>\r\n' > "$PAGE"
+# Straight into the default project, without the Project Manager.
+SETTINGS="$WORK/config/TAGSMITH/TAGSMITH.ini"
+printf '[Settings]\r\nProjMan=1\r\n' > "$SETTINGS"
+
+# Xvfb picks a free display and writes its number to fd 3.
+step "starting Xvfb"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+XVFB_PID=$!
+for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+[ -s "$WORK/display" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+export DISPLAY=":$(head -n1 "$WORK/display")"
+
+step "starting tagsmith on $DISPLAY"
+env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR XDG_CONFIG_HOME="$WORK/config" \
+    "$APP/tagsmith" >"$WORK/app.log" 2>&1 &
+APP_PID=$!
+
+# The main window, titled after the page's TITLE.
+WIN=""
+for _ in $(seq 100); do
+    WIN=$(xdotool search --onlyvisible --name '^Start - Tagsmith$' 2>/dev/null | head -n1)
+    [ -n "$WIN" ] && break
+    kill -0 "$APP_PID" 2>/dev/null || fail "tagsmith ended at start"
+    sleep 0.1
+done
+[ -n "$WIN" ] || fail "no main window \"Start - Tagsmith\" appeared"
+sleep 0.5 # let the first paint settle
+
+# Without a window manager, give the window the keyboard ourselves, then
+# click into the editing area (the middle of the window) and go to the end.
+xdotool windowfocus --sync "$WIN" || fail "could not focus the main window"
+eval "$(xdotool getwindowgeometry --shell "$WIN")"
+xdotool mousemove --window "$WIN" $((WIDTH / 2)) $((HEIGHT / 2)) click 1
+xdotool key --clearmodifiers ctrl+End
+
+step "typing"
+# "<b" gets its ">" from the editor: step over it before the text.
+xdotool type --delay 30 '<b'
+xdotool key End
+xdotool type --delay 30 'Hello from Xvfb'
+sleep 0.3
+
+step "File, Save Page"
+xdotool key --delay 150 alt+f s
+EXPECT1=$'<HTML>\r\n<TITLE>Start</TITLE>\r\n</HTML>\r\n<b>Hello from Xvfb'
+for _ in $(seq 30); do [ "$(cat "$PAGE")" = "$EXPECT1" ] && break; sleep 0.1; done
+[ "$(cat "$PAGE")" = "$EXPECT1" ] || fail "page after Save Page is: $(cat -A "$PAGE")"
+kill -0 "$APP_PID" 2>/dev/null || fail "tagsmith ended after Save Page"
+
+step "View, Tool Bar (hides it and keeps that in the settings)"
+xdotool key --delay 150 alt+v t
+for _ in $(seq 30); do grep -q '^ToolBar=1' "$SETTINGS" && break; sleep 0.1; done
+grep -q '^ToolBar=1' "$SETTINGS" || fail "ToolBar=1 not in settings: $(cat "$SETTINGS")"
+
+step "typing more, then File, Exit"
+xdotool type --delay 30 ' again'
+sleep 0.3
+xdotool key --delay 150 alt+f x
+for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$APP_PID" 2>/dev/null && fail "tagsmith still running after File, Exit"
+wait "$APP_PID"; RC=$?; APP_PID=""
+[ "$RC" -eq 0 ] || fail "tagsmith ended with exit code $RC"
+
+# Exit keeps the page without asking; the settings keep what was set, and
+# File "E&xit" leaves the window placement alone.
+[ "$(cat "$PAGE")" = "$EXPECT1 again" ] || fail "page after Exit is: $(cat -A "$PAGE")"
+SET_NOW=$(tr -d '\r' < "$SETTINGS")
+[ "$SET_NOW" = $'[Settings]\nProjMan=1\nToolBar=1' ] || fail "settings after Exit are: $(cat -A "$SETTINGS")"
+[ "$(ls "$APP/project/default")" = "index.htm" ] || fail "stray files: $(ls "$APP/project/default")"
+
+# A second copy whose folder cannot take the projects folder (a file stands
+# where it must go): the program says so at once and ends.
+step "start in a folder that cannot take the projects folder"
+BAD="$WORK/bad"
+mkdir -p "$BAD"
+cp "$APP/tagsmith" "$APP/default.htm" "$APP/spell.dat" "$BAD/"
+echo "not a folder" > "$BAD/project"
+env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR XDG_CONFIG_HOME="$WORK/config" \
+    "$BAD/tagsmith" >"$WORK/app.log" 2>&1 &
+APP_PID=$!
+BOX=""
+for _ in $(seq 100); do
+    BOX=$(xdotool search --onlyvisible --name '^Start Error$' 2>/dev/null | head -n1)
+    [ -n "$BOX" ] && break
+    kill -0 "$APP_PID" 2>/dev/null || fail "tagsmith ended without a message"
+    sleep 0.1
+done
+[ -n "$BOX" ] || fail "no \"Start Error\" message box appeared"
+xdotool search --onlyvisible --name 'Tagsmith$' >/dev/null 2>&1 && fail "the main window opened behind the message"
+sleep 0.3
+xdotool windowfocus --sync "$BOX"
+xdotool key Return
+for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$APP_PID" 2>/dev/null && fail "tagsmith still running after the message"
+wait "$APP_PID"; RC=$?; APP_PID=""
+[ "$RC" -eq 0 ] || fail "tagsmith ended with exit code $RC after the message"
+[ -f "$BAD/project" ] || fail "the file in the way was touched"
+[ "$(tr -d '\r' < "$SETTINGS")" = "$SET_NOW" ] || fail "settings changed: $(cat -A "$SETTINGS")"
+echo "PASS"
