@@ -10,6 +10,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagsmith"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tagsmith.svg")));
+    // Ties the windows to the installed tagsmith.desktop (icon and name in docks).
+    QGuiApplication::setDesktopFileName(QStringLiteral("tagsmith"));
 
     QtPlatform desktop;
     AppState state;
