@@ -1,6 +1,7 @@
 #include "about/frmAbout.h"
 
 #include "core/WebAddresses.h"
+#include "editor/DialogPlacement.h"
 #include "editor/Twips.h"
 #include "editor/frmEditor.h"
 #include "platform/MessageBoxes.h"
@@ -24,20 +25,16 @@ frmAbout::frmAbout(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight, this));
-    auto place = [this](QWidget *w, int left, int top, int width, int height) {
-        w->setGeometry(twipsToPxX(left, this), twipsToPxY(top, this), twipsToPxX(width, this),
-                       twipsToPxY(height, this));
-    };
 
     auto *Shape2 = new QFrame(this);
     Shape2->setObjectName(QStringLiteral("Shape2"));
     Shape2->setStyleSheet(QStringLiteral("background-color: rgb(128, 128, 128);"));
-    place(Shape2, 0, 2520, 6255, 855);
+    placeTwips(Shape2, 0, 2520, 6255, 855);
 
     auto *Shape1 = new QFrame(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setFrameShape(QFrame::Box);
-    place(Shape1, 0, 0, 4695, 2535);
+    placeTwips(Shape1, 0, 0, 4695, 2535);
 
     QFont regular = font();
     regular.setPointSizeF(8.25);
@@ -45,7 +42,7 @@ frmAbout::frmAbout(frmEditor &editor) : QDialog(&editor), m_editor(editor)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    place(Image1, 240, 120, 4185, 1260);
+    placeTwips(Image1, 240, 120, 4185, 1260);
     {
         const qreal dpr = devicePixelRatioF();
         QPixmap logo(Image1->size() * dpr);
@@ -63,7 +60,7 @@ frmAbout::frmAbout(frmEditor &editor) : QDialog(&editor), m_editor(editor)
         target->setObjectName(QString::fromLatin1(name));
         target->setFont(regular);
         target->setWordWrap(true);
-        place(target, l, t, w, h);
+        placeTwips(target, l, t, w, h);
     };
     label(Label5, "Label5", QStringLiteral("for Windows 95/NT"), 1440, 1560, 2895, 255);
     label(Label2, "Label2", QStringLiteral("1.0 Beta 2 (0008)"), 2760, 1800, 1575, 255);
@@ -82,7 +79,7 @@ frmAbout::frmAbout(frmEditor &editor) : QDialog(&editor), m_editor(editor)
 
     cmdAbout = new QPushButton(QStringLiteral("&OK"), this);
     cmdAbout->setObjectName(QStringLiteral("cmdAbout"));
-    place(cmdAbout, 4920, 240, 1095, 375);
+    placeTwips(cmdAbout, 4920, 240, 1095, 375);
     cmdAbout->setDefault(true);
     // "&OK" is both the default and the cancel button: Enter and Esc close the box.
     connect(cmdAbout, &QPushButton::clicked, this, &QDialog::accept);
@@ -90,10 +87,7 @@ frmAbout::frmAbout(frmEditor &editor) : QDialog(&editor), m_editor(editor)
 
 void frmAbout::load()
 {
-    if (const QScreen *s = screen()) {
-        const QRect g = s->geometry();
-        move(g.x() + g.width() / 2 - width() / 2, g.y() + g.height() / 2 - height() / 2);
-    }
+    centreOnScreen(this);
 }
 
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)

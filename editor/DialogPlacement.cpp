@@ -1,10 +1,10 @@
-#include "project/DialogPlacement.h"
+#include "editor/DialogPlacement.h"
+
+#include "editor/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-
-namespace Project {
 
 QPoint centredTopLeft(const QRect &screen, const QSize &window)
 {
@@ -21,4 +21,8 @@ void centreOnScreen(QWidget *dialog)
     dialog->move(centredTopLeft(s->geometry(), dialog->size()));
 }
 
-} // namespace Project
+void placeTwips(QWidget *control, int left, int top, int width, int height)
+{
+    control->setGeometry(twipsToPxX(left, control), twipsToPxY(top, control), twipsToPxX(width, control),
+                         twipsToPxY(height, control));
+}

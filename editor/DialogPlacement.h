@@ -5,7 +5,8 @@
 
 class QWidget;
 
-namespace Project {
+// Where the program's windows go. Every dialog opens centred on the screen,
+// and controls are placed by designed positions in twips.
 
 // Top-left corner that centres a window of the given size on a screen:
 // half the screen width minus half the window width, and the same downwards.
@@ -15,4 +16,5 @@ QPoint centredTopLeft(const QRect &screen, const QSize &window);
 // it has one, so that it opens where the main window is).
 void centreOnScreen(QWidget *dialog);
 
-} // namespace Project
+// Gives a control its designed place, in twips, at the screen's resolution.
+void placeTwips(QWidget *control, int left, int top, int width, int height);

@@ -1,5 +1,6 @@
 #include "options/ToolDialog.h"
 
+#include "editor/DialogPlacement.h"
 #include "editor/Twips.h"
 #include "platform/Desktop.h"
 #include "platform/MessageBoxes.h"
@@ -23,27 +24,23 @@ ToolDialog::ToolDialog(AppState &state, Platform &platform, QWidget *parent, boo
 {
     const int top = withIntro ? kIntro : 0;
     setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight + top, this));
-    auto place = [this](QWidget *w, int left, int t, int width, int height) {
-        w->setGeometry(twipsToPxX(left, this), twipsToPxY(t, this), twipsToPxX(width, this),
-                       twipsToPxY(height, this));
-    };
 
     Frame1 = new QGroupBox(QStringLiteral(" Tool Properties "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    place(Frame1, 120, top + 60, 4470, 1320);
+    placeTwips(Frame1, 120, top + 60, 4470, 1320);
 
     Label2 = new QLabel(QStringLiteral("Caption:"), Frame1);
     Label2->setObjectName(QStringLiteral("Label2"));
-    place(Label2, 180, 390, 840, 255);
+    placeTwips(Label2, 180, 390, 840, 255);
     Text1 = new QLineEdit(Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMaxLength(kCaptionMax);
-    place(Text1, 1020, 330, 3270, 315);
+    placeTwips(Text1, 1020, 330, 3270, 315);
     Label2->setBuddy(Text1);
 
     Label3 = new QLabel(QStringLiteral("Tool:"), Frame1);
     Label3->setObjectName(QStringLiteral("Label3"));
-    place(Label3, 180, 840, 840, 255);
+    placeTwips(Label3, 180, 840, 840, 255);
     Text2 = new QLineEdit(Frame1);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setReadOnly(true);
@@ -54,19 +51,19 @@ ToolDialog::ToolDialog(AppState &state, Platform &platform, QWidget *parent, boo
         p.setColor(QPalette::Base, p.color(QPalette::Button));
         Text2->setPalette(p);
     }
-    place(Text2, 1020, 780, 2190, 315);
+    placeTwips(Text2, 1020, 780, 2190, 315);
     Command3 = new QPushButton(QStringLiteral("&Browse..."), Frame1);
     Command3->setObjectName(QStringLiteral("Command3"));
-    place(Command3, 3300, 765, 990, 345);
+    placeTwips(Command3, 3300, 765, 990, 345);
 
     Command1 = new QPushButton(QStringLiteral("&Ok"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
     Command1->setEnabled(false);
-    place(Command1, 2220, top + 1530, 1095, 375);
+    placeTwips(Command1, 2220, top + 1530, 1095, 375);
     Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
-    place(Command2, 3495, top + 1530, 1095, 375);
+    placeTwips(Command2, 3495, top + 1530, 1095, 375);
 
     connect(Text1, &QLineEdit::textChanged, this, &ToolDialog::updateOk);
     connect(Text2, &QLineEdit::textChanged, this, &ToolDialog::updateOk);
@@ -78,10 +75,7 @@ ToolDialog::ToolDialog(AppState &state, Platform &platform, QWidget *parent, boo
 
 void ToolDialog::centre()
 {
-    if (const QScreen *s = screen()) {
-        const QRect g = s->geometry();
-        move(g.x() + g.width() / 2 - width() / 2, g.y() + g.height() / 2 - height() / 2);
-    }
+    centreOnScreen(this);
 }
 
 void ToolDialog::updateOk() { Command1->setEnabled(!Text1->text().isEmpty() && !Text2->text().isEmpty()); }

@@ -4,6 +4,7 @@
 #include "core/AppState.h"
 #include "core/Paths.h"
 #include "core/SettingsKeys.h"
+#include "editor/DialogPlacement.h"
 #include "editor/Twips.h"
 #include "editor/frmEditor.h"
 #include "options/ToolTable.h"
@@ -170,10 +171,7 @@ void frmOptions::load()
     SettingsStore &s = m_platform.settings;
     using namespace SettingsKeys;
 
-    if (const QScreen *scr = screen()) {
-        const QRect g = scr->geometry();
-        move(g.x() + g.width() / 2 - width() / 2, g.y() + g.height() / 2 - height() / 2);
-    }
+    centreOnScreen(this);
 
     const bool namedProject = m_state.ProjManOption == 1;
     ProjManOpt[namedProject ? 1 : 0]->setChecked(true);

@@ -6,7 +6,7 @@
 #include "platform/Desktop.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
-#include "project/DialogPlacement.h"
+#include "editor/DialogPlacement.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,47 +41,43 @@ ProjMan::ProjMan(AppState &state, Platform &platform, QWidget *parent)
     f.setPointSizeF(8.25);
     setFont(f);
     setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight, this));
-    auto place = [this](QWidget *w, int left, int top, int width, int height) {
-        w->setGeometry(twipsToPxX(left, this), twipsToPxY(top, this), twipsToPxX(width, this),
-                       twipsToPxY(height, this));
-    };
 
     Command1 = new QPushButton(QStringLiteral("&OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
-    place(Command1, 4200, 195, 1095, 375);
+    placeTwips(Command1, 4200, 195, 1095, 375);
 
     Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
-    place(Command2, 4200, 675, 1095, 375);
+    placeTwips(Command2, 4200, 675, 1095, 375);
 
     Frame1 = new QGroupBox(QStringLiteral(" Project Options "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    place(Frame1, 120, 90, 3915, 3420);
+    placeTwips(Frame1, 120, 90, 3915, 3420);
 
     Option1 = new QRadioButton(QStringLiteral("Open Existing Project"), Frame1);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setChecked(true);
-    place(Option1, 180, 270, 3555, 285);
+    placeTwips(Option1, 180, 270, 3555, 285);
 
     List1 = new QListWidget(Frame1);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    place(List1, 420, 585, 3315, 1695);
+    placeTwips(List1, 420, 585, 3315, 1695);
 
     Option2 = new QRadioButton(QStringLiteral("Create New Project"), Frame1);
     Option2->setObjectName(QStringLiteral("Option2"));
-    place(Option2, 180, 2385, 3555, 285);
+    placeTwips(Option2, 180, 2385, 3555, 285);
 
     Label1 = new QLabel(QStringLiteral("Project Name:"), Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setEnabled(false);
-    place(Label1, 240, 2865, 1335, 255);
+    placeTwips(Label1, 240, 2865, 1335, 255);
 
     Text1 = new QLineEdit(Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setEnabled(false);
-    place(Text1, 1620, 2805, 2115, 315);
+    placeTwips(Text1, 1620, 2805, 2115, 315);
     Label1->setBuddy(Text1);
 
     setTabOrder(Command1, Command2);
@@ -100,7 +96,7 @@ ProjMan::ProjMan(AppState &state, Platform &platform, QWidget *parent)
 
 void ProjMan::load()
 {
-    Project::centreOnScreen(this);
+    centreOnScreen(this);
     Command2->setText(m_state.StartingUp == 1 ? QStringLiteral("E&xit") : QStringLiteral("&Cancel"));
     fillList();
 }

@@ -5,7 +5,7 @@
 #include "core/TextBox.h"
 #include "editor/Twips.h"
 #include "editor/frmEditor.h"
-#include "project/DialogPlacement.h"
+#include "editor/DialogPlacement.h"
 #include "project/PropertiesText.h"
 
 #include <QFileInfo>
@@ -30,39 +30,31 @@ frmProperties::frmProperties(frmEditor &editor) : QDialog(&editor), m_editor(edi
     f.setPointSizeF(8.25);
     setFont(f);
     setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight, this));
-    auto place = [this](QWidget *w, int left, int top, int width, int height) {
-        w->setGeometry(twipsToPxX(left, this), twipsToPxY(top, this), twipsToPxX(width, this),
-                       twipsToPxY(height, this));
-    };
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    place(SSTab1, 120, 120, 5415, 4425);
+    placeTwips(SSTab1, 120, 120, 5415, 4425);
     auto *general = new QWidget;
     general->setObjectName(QStringLiteral("General"));
     SSTab1->addTab(general, QStringLiteral("General"));
 
-    auto placeIn = [this](QWidget *w, int left, int top, int width, int height) {
-        w->setGeometry(twipsToPxX(left, this), twipsToPxY(top, this), twipsToPxX(width, this),
-                       twipsToPxY(height, this));
-    };
     auto label = [&](const char *name, const QString &text, int left, int top, int width) {
         auto *l = new QLabel(text, general);
         l->setObjectName(QString::fromLatin1(name));
-        placeIn(l, left, top, width, 255);
+        placeTwips(l, left, top, width, 255);
         return l;
     };
     auto line = [&](int top) {
         auto *fr = new QFrame(general);
         fr->setFrameShape(QFrame::HLine);
         fr->setFrameShadow(QFrame::Sunken);
-        placeIn(fr, 120, top, 5055, 30);
+        placeTwips(fr, 120, top, 5055, 30);
         return fr;
     };
 
     Image1 = new QLabel(general);
     Image1->setObjectName(QStringLiteral("Image1"));
-    placeIn(Image1, 240, 240, 480, 480);
+    placeTwips(Image1, 240, 240, 480, 480);
     Image1->setPixmap(style()->standardIcon(QStyle::SP_FileIcon).pixmap(Image1->size()));
     Label1 = label("Label1", QString(), kValueLeft, 360, kValueWidth);
 
@@ -76,7 +68,7 @@ frmProperties::frmProperties(frmEditor &editor) : QDialog(&editor), m_editor(edi
     // A long folder path may break onto a second line.
     Label5->setWordWrap(true);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeIn(Label5, kValueLeft, 1440, kValueWidth, 495);
+    placeTwips(Label5, kValueLeft, 1440, kValueWidth, 495);
     Label6 = label("Label6", QStringLiteral("Size:"), 240, 2040, 1000);
     Label7 = label("Label7", QString(), kValueLeft, 2040, kValueWidth);
 
@@ -88,21 +80,21 @@ frmProperties::frmProperties(frmEditor &editor) : QDialog(&editor), m_editor(edi
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
     Text1->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(192, 192, 192); }"));
-    placeIn(Text1, kValueLeft, 2640, kValueWidth, 315);
+    placeTwips(Text1, kValueLeft, 2640, kValueWidth, 315);
     Label9 = label("Label9", QStringLiteral("Modified:"), 240, 3120, 1000);
     Label10 = label("Label10", QString(), kValueLeft, 3120, kValueWidth);
 
     Command1 = new QPushButton(QStringLiteral("&OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
-    place(Command1, 2040, 4710, 1095, 375);
+    placeTwips(Command1, 2040, 4710, 1095, 375);
     Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
-    place(Command2, 3240, 4710, 1095, 375);
+    placeTwips(Command2, 3240, 4710, 1095, 375);
     Command3 = new QPushButton(QStringLiteral("&Apply"), this);
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setEnabled(false);
-    place(Command3, 4440, 4710, 1095, 375);
+    placeTwips(Command3, 4440, 4710, 1095, 375);
 
     // Both close the dialog and do nothing else.
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
@@ -111,7 +103,7 @@ frmProperties::frmProperties(frmEditor &editor) : QDialog(&editor), m_editor(edi
 
 void frmProperties::load()
 {
-    Project::centreOnScreen(this);
+    centreOnScreen(this);
     const AppState &state = m_editor.state();
     const QString name = m_editor.currentPageName();
     const QString folder = Paths::projectFolder(state.appDir, state.CurrentProject) + u'/';

@@ -11,7 +11,7 @@
 #include "editor/frmEditor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
-#include "project/DialogPlacement.h"
+#include "editor/DialogPlacement.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -37,10 +37,6 @@ webNew::webNew(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     f.setPointSizeF(8.25);
     setFont(f);
     setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight, this));
-    auto place = [this](QWidget *w, int left, int top, int width, int height) {
-        w->setGeometry(twipsToPxX(left, this), twipsToPxY(top, this), twipsToPxX(width, this),
-                       twipsToPxY(height, this));
-    };
 
     Label1 = new QLabel(
         QStringLiteral("For a page to work on your web server you need to name it with a HTM or HTML extension.  "),
@@ -48,54 +44,54 @@ webNew::webNew(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(Label1, 120, 120, 4695, 435);
+    placeTwips(Label1, 120, 120, 4695, 435);
 
     Label2 = new QLabel(
         QStringLiteral("Type a name for your new page below.  Then choose either HTM or HTML as your extension."), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(Label2, 120, 615, 4695, 435);
+    placeTwips(Label2, 120, 615, 4695, 435);
 
     Label3 = new QLabel(QStringLiteral("Filename:"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    place(Label3, 120, 1200, 855, 255);
+    placeTwips(Label3, 120, 1200, 855, 255);
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    place(Text1, 1020, 1140, 3795, 315);
+    placeTwips(Text1, 1020, 1140, 3795, 315);
     Label3->setBuddy(Text1);
 
     Option1 = new QRadioButton(QStringLiteral("HTM"), this);
     Option1->setObjectName(QStringLiteral("Option1"));
-    place(Option1, 1020, 1530, 855, 255);
+    placeTwips(Option1, 1020, 1530, 855, 255);
 
     Option2 = new QRadioButton(QStringLiteral("HTML"), this);
     Option2->setObjectName(QStringLiteral("Option2"));
     Option2->setChecked(true);
-    place(Option2, 1980, 1530, 975, 255);
+    placeTwips(Option2, 1980, 1530, 975, 255);
 
     // Etched separator: a grey line with a white one directly below it.
     auto *Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setStyleSheet(QStringLiteral("background-color: rgb(128, 128, 128);"));
-    place(Line1, 120, 1905, 4695, 15);
+    placeTwips(Line1, 120, 1905, 4695, 15);
     Line1->setFixedHeight(1);
     auto *Line2 = new QFrame(this);
     Line2->setObjectName(QStringLiteral("Line2"));
     Line2->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
-    place(Line2, 120, 1905, 4695, 15);
+    placeTwips(Line2, 120, 1905, 4695, 15);
     Line2->setFixedHeight(1);
     Line2->move(Line1->x(), Line1->y() + 1);
 
     Command1 = new QPushButton(QStringLiteral("&Add"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
-    place(Command1, 2520, 2100, 1095, 375);
+    placeTwips(Command1, 2520, 2100, 1095, 375);
 
     Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
-    place(Command2, 3720, 2100, 1095, 375);
+    placeTwips(Command2, 3720, 2100, 1095, 375);
 
     setTabOrder(Text1, Option1);
     setTabOrder(Option1, Option2);
@@ -107,7 +103,7 @@ webNew::webNew(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void webNew::load() { Project::centreOnScreen(this); }
+void webNew::load() { centreOnScreen(this); }
 
 void webNew::addClicked()
 {

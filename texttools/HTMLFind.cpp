@@ -1,7 +1,7 @@
 #include "texttools/HTMLFind.h"
 
 #include "texttools/FindState.h"
-#include "texttools/DialogPlacement.h"
+#include "editor/DialogPlacement.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -54,7 +54,7 @@ HTMLFind::HTMLFind(FindState &state, QWidget *parent) : QDialog(parent), m_state
 
 void HTMLFind::load()
 {
-    TextTools::centreDialog(*this);
+    centreOnScreen(this);
     Text1->setText(m_state.searchText);
     Text1->selectAll();
     Check1->setChecked(m_state.matchCase == 1);

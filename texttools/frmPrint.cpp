@@ -1,7 +1,7 @@
 #include "texttools/frmPrint.h"
 
 #include "core/TextBox.h"
-#include "texttools/DialogPlacement.h"
+#include "editor/DialogPlacement.h"
 #include "texttools/PrintJob.h"
 
 #include <QGroupBox>
@@ -51,7 +51,7 @@ frmPrint::frmPrint(TextBox &txtEdit, Platform &platform, const QString &pageName
 
 void frmPrint::load()
 {
-    TextTools::centreDialog(*this);
+    centreOnScreen(this);
     Option2->setEnabled(!m_txtEdit.selectedText().isEmpty());
 }
 

@@ -3,7 +3,7 @@
 #include "support/EditorFixture.h"
 
 #include "core/Paths.h"
-#include "project/DialogPlacement.h"
+#include "editor/DialogPlacement.h"
 #include "project/ProjMan.h"
 
 #include <QComboBox>
@@ -73,7 +73,7 @@ private slots:
                 QVERIFY(d->List1->isEnabled());
                 // Centred on the screen.
                 const QRect screen = d->screen()->geometry();
-                QCOMPARE(d->pos(), Project::centredTopLeft(screen, d->size()));
+                QCOMPARE(d->pos(), centredTopLeft(screen, d->size()));
                 QCOMPARE(d->pos().x(), screen.width() / 2 - d->width() / 2);
                 saveShot(d, QStringLiteral("project-projman.png"));
                 QTest::mouseClick(d->Command1, Qt::LeftButton);

@@ -3,7 +3,7 @@
 #include "support/EditorFixture.h"
 
 #include "core/Paths.h"
-#include "project/DialogPlacement.h"
+#include "editor/DialogPlacement.h"
 #include "project/PropertiesText.h"
 #include "project/frmProperties.h"
 
@@ -134,7 +134,7 @@ private slots:
                 QCOMPARE(d->Command2->text(), QStringLiteral("&Cancel"));
                 QCOMPARE(d->Command3->text(), QStringLiteral("&Apply"));
                 QVERIFY(!d->Command3->isEnabled());
-                QCOMPARE(d->pos(), Project::centredTopLeft(d->screen()->geometry(), d->size()));
+                QCOMPARE(d->pos(), centredTopLeft(d->screen()->geometry(), d->size()));
                 saveShot(d, QStringLiteral("project-properties.png"));
                 // The title cannot be typed into, "&Apply" cannot be pressed.
                 d->Text1->setFocus();

@@ -5,7 +5,7 @@
 #include "core/PageOps.h"
 #include "core/Paths.h"
 #include "core/WebAddresses.h"
-#include "project/DialogPlacement.h"
+#include "editor/DialogPlacement.h"
 #include "project/webNew.h"
 
 #include <QComboBox>
@@ -85,7 +85,7 @@ private slots:
                 QCOMPARE(d->Command1->text(), QStringLiteral("&Add"));
                 QVERIFY(d->Command1->isDefault());
                 QCOMPARE(d->Command2->text(), QStringLiteral("&Cancel"));
-                QCOMPARE(d->pos(), Project::centredTopLeft(d->screen()->geometry(), d->size()));
+                QCOMPARE(d->pos(), centredTopLeft(d->screen()->geometry(), d->size()));
                 QTest::keyClicks(d->Text1, "My Page");
                 saveShot(d, QStringLiteral("project-webnew.png"));
                 // Esc is "&Cancel": closes and changes nothing.
