@@ -2,6 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -51,6 +54,7 @@ public:
     }
 
     qint64 size() const { return m_size; }
+    QString path() const { return m_path; }
 
     // Reads record k (1-based) into buf; returns the number of bytes there were.
     qint64 read(qint64 k, char *buf)
@@ -166,31 +170,36 @@ SpellDictionary::Result SpellDictionary::lookup(const QString &word) const { ret
 
 SpellDictionary::Result SpellDictionary::suggest(const QString &word) const { return search(word, true); }
 
-SpellDictionary::Result SpellDictionary::search(const QString &word, bool withSuggestions) const
+namespace {
+// Opens the dictionary for a search; a missing one is created empty (every
+// word is then unknown). Returns false when there are no records to read.
+bool openDictionary(RecordFile &file, const QString &path)
 {
-    Result r;
-    RecordFile file(m_path);
     switch (file.open()) {
     case RecordFile::Opened::Yes:
-        break;
+        return true;
     case RecordFile::Opened::Missing: {
-        // A missing dictionary is created empty: every word is then unknown.
-        QFile create(m_path);
+        QFile create(path);
         if (create.open(QIODevice::WriteOnly))
             create.close();
-        return r;
+        return false;
     }
     case RecordFile::Opened::Failed:
-        return r; // unreadable, or not a file: no words
+        break; // unreadable, or not a file: no words
     }
-    const qint64 n = recordCount(file.size());
-    const QString key = upperKey(word);
-    char buf[kRecordSize];
+    return false;
+}
 
+// The binary search over records 1..n; read(k, buf) gives record k.
+template <typename Read>
+void binarySearch(SpellDictionary::Result &r, qint64 n, const QString &word, Read read)
+{
+    const QString key = SpellDictionary::upperKey(word);
+    char buf[SpellDictionary::kRecordSize];
     qint64 low = 1, high = n;
     while (low <= high && !r.found) {
         r.lastProbe = low + (high - low) / 2;
-        const qint64 got = file.read(r.lastProbe, buf);
+        const qint64 got = read(r.lastProbe, buf);
         ++r.recordReads;
         const int c = compareRecord(buf, got, key);
         if (c == 0)
@@ -200,8 +209,20 @@ SpellDictionary::Result SpellDictionary::search(const QString &word, bool withSu
         else
             low = r.lastProbe + 1;
     }
+}
+} // namespace
+
+SpellDictionary::Result SpellDictionary::search(const QString &word, bool withSuggestions) const
+{
+    Result r;
+    RecordFile file(m_path);
+    if (!openDictionary(file, m_path))
+        return r;
+    const qint64 n = recordCount(file.size());
+    binarySearch(r, n, word, [&file](qint64 k, char *buf) { return file.read(k, buf); });
 
     if (withSuggestions && !r.found && r.lastProbe > 0) {
+        char buf[kRecordSize];
         const qint64 first = qMax<qint64>(1, r.lastProbe - kWindow);
         const qint64 last = qMin<qint64>(n, r.lastProbe + kWindow);
         for (qint64 k = first; k <= last; ++k) {
@@ -209,5 +230,46 @@ SpellDictionary::Result SpellDictionary::search(const QString &word, bool withSu
             r.suggestions << decodeRecord(buf, got);
         }
     }
+    return r;
+}
+
+struct SpellDictionary::Session::Impl {
+    explicit Impl(const QString &path) : file(path) {}
+    RecordFile file;
+    bool opened = false;
+    bool usable = false;
+    qint64 n = 0;
+    // Records read so far, by number; bounded so a session never holds much
+    // more than the probes all searches share.
+    QHash<qint64, QByteArray> records;
+};
+
+SpellDictionary::Session::Session(const SpellDictionary &dictionary) : d(new Impl(dictionary.path())) {}
+
+SpellDictionary::Session::~Session() { delete d; }
+
+SpellDictionary::Result SpellDictionary::Session::lookup(const QString &word)
+{
+    constexpr int kKeptRecords = 4096;
+    Result r;
+    if (!d->opened) {
+        d->opened = true;
+        d->usable = openDictionary(d->file, d->file.path());
+        if (d->usable)
+            d->n = recordCount(d->file.size());
+    }
+    if (!d->usable)
+        return r;
+    binarySearch(r, d->n, word, [this](qint64 k, char *buf) -> qint64 {
+        const auto it = d->records.constFind(k);
+        if (it != d->records.constEnd()) {
+            memcpy(buf, it->constData(), size_t(it->size()));
+            return it->size();
+        }
+        const qint64 got = d->file.read(k, buf);
+        if (d->records.size() < kKeptRecords)
+            d->records.insert(k, QByteArray(buf, int(got)));
+        return got;
+    });
     return r;
 }

@@ -111,6 +111,7 @@ bool frmSpell::chspell(const QString &path)
         m_dictionary = Paths::dictionary(m_editor.state().appDir);
     m_runText = m_editor.txtEdit().text();
     m_running = true;
+    m_session = std::make_unique<SpellDictionary::Session>(SpellDictionary(m_dictionary));
     Profiler::scanPage(pageText, m_runText, [this](qint32 position, const QString &word) {
         curpos = position;
         if (!word.isEmpty())
@@ -124,6 +125,7 @@ bool frmSpell::chspell(const QString &path)
     if (List1->count() > 0)
         List1->setCurrentRow(List1->count() - 1);
     m_running = false;
+    m_session.reset();
     m_runText.clear();
     return true;
 }
@@ -132,7 +134,8 @@ int frmSpell::chWord(const QString &word)
 {
     if (m_dictionary.isEmpty())
         m_dictionary = Paths::dictionary(m_editor.state().appDir);
-    if (SpellDictionary(m_dictionary).lookup(word).found)
+    const bool found = m_session ? m_session->lookup(word).found : SpellDictionary(m_dictionary).lookup(word).found;
+    if (found)
         return 1;
     const QString line = Profiler::reportLine(curpage, curpos, word);
     if (m_running) {

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include "spell/SpellDictionary.h"
+
 #include <QStringList>
+
+#include <memory>
 
 class frmEditor;
 class QGroupBox;
@@ -42,6 +46,8 @@ private:
 
     frmEditor &m_editor;
     QString m_dictionary;  // path of the word list, found once per run
+    // The word list held open while a run goes on.
+    std::unique_ptr<SpellDictionary::Session> m_session;
     QString m_runText;     // the editor text while a run is going on
     QStringList m_pending; // report lines of the run, added when it ends
     bool m_running = false;

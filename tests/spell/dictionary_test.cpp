@@ -2,6 +2,7 @@
 #include "spell/SpellDictionary.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -247,6 +248,35 @@ private slots:
         QCOMPARE(f.dict().suggest(QStringLiteral("x")).suggestions,
                  (QStringList{QString(), QString(), QStringLiteral("cat"), QStringLiteral("dogsdogsdogsdogsdo"),
                               QStringLiteral("zebra")}));
+    }
+
+    // A session gives what single lookups give, word for word, also after
+    // it has kept more records than its bound.
+    void sessionMatchesSingleLookups()
+    {
+        const QStringList words = sortedWords(6000);
+        DictFile f(records(words) + rawRecord(8, 40, "zzzz"));
+        const SpellDictionary dict = f.dict();
+        SpellDictionary::Session session(dict);
+        QRandomGenerator rng(3);
+        for (int i = 0; i < 3000; ++i) {
+            QString w = words[rng.bounded(int(words.size()))];
+            if (i % 3 == 1)
+                w = w.toUpper();
+            else if (i % 3 == 2)
+                w += QChar(u'a' + rng.bounded(26)); // not in the list
+            const SpellDictionary::Result a = dict.lookup(w), b = session.lookup(w);
+            QCOMPARE(b.found, a.found);
+            QCOMPARE(b.lastProbe, a.lastProbe);
+            QCOMPARE(b.recordReads, a.recordReads);
+        }
+        // A missing dictionary: nothing found, and the file is created empty.
+        QTemporaryDir dir;
+        const SpellDictionary missing(dir.path() + "/spell.dat");
+        SpellDictionary::Session none(missing);
+        QVERIFY(!none.lookup("word").found);
+        QCOMPARE(none.lookup("word").lastProbe, qint64(0));
+        QVERIFY(QFile::exists(dir.path() + "/spell.dat"));
     }
 
     void longWordsAreNeverFound()
