@@ -209,6 +209,11 @@ void frmEditor::restorePlacement()
                               QString::number(screenH / 2 - sized.height() / 2)));
     int left = vbValInt(s.read(SettingsKeys::Settings, SettingsKeys::Left,
                                QString::number(screenW / 2 - sized.width() / 2)));
+    // A position from a damaged settings file may be any int: keep it where
+    // pixel positions, and the twips computed back from them, still fit.
+    constexpr int kFarAway = 1 << 24;
+    top = qBound(-kFarAway, top, kFarAway);
+    left = qBound(-kFarAway, left, kFarAway);
     // A window at least as wide as the screen comes back at the minimum size, centred.
     if (sized.width() >= screenW) {
         resize(twipsToPxX(700, this), twipsToPxY(500, this));
