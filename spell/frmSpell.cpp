@@ -45,13 +45,23 @@ frmSpell::frmSpell(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(List1);
 
-    Label1 = new QLabel(this);
+    // The excerpt box is one line high. An excerpt may run over a line break
+    // of the page: its first line shows from the top and the box cuts off the
+    // rest (a centred label would cut through both lines instead).
+    auto *excerptBox = new QFrame(this);
+    excerptBox->setObjectName(QStringLiteral("ExcerptBox"));
+    excerptBox->setFrameShape(QFrame::Panel);
+    excerptBox->setFrameShadow(QFrame::Sunken);
+    Label1 = new QLabel(excerptBox);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText); // page text, never markup
     Label1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    Label1->setFrameShape(QFrame::Panel);
-    Label1->setFrameShadow(QFrame::Sunken);
-    Label1->setMinimumHeight(Label1->fontMetrics().height() + 8);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setFixedHeight(Label1->fontMetrics().height());
+    Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    auto *excerptLayout = new QHBoxLayout(excerptBox);
+    excerptLayout->setContentsMargins(4, 3, 4, 3);
+    excerptLayout->addWidget(Label1);
 
     Command1 = new QPushButton(QStringLiteral("&Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -63,7 +73,7 @@ frmSpell::frmSpell(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     top->addStretch();
     top->addWidget(Command2);
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(Label1, 1);
+    bottom->addWidget(excerptBox, 1);
     bottom->addWidget(Command1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -156,6 +156,30 @@ private slots:
         QCOMPARE(listed(d.List1), lines);
     }
 
+    // An excerpt that runs over a line break keeps its text; the box shows
+    // its first line whole and nothing of the next.
+    void excerptOverALineBreakShowsItsFirstLine()
+    {
+        EditorFixture f;
+        writeDictionary(f.app, kWords);
+        f.page(QStringLiteral("index.htm"), "<p>this zork is\r\na test</p>");
+        frmSpell d(f.start());
+        d.load();
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QTest::mouseClick(d.Command2, Qt::LeftButton);
+        QCOMPARE(d.List1->count(), 2);
+        d.List1->setCurrentRow(0);
+        QCOMPARE(d.Label1->text(), QStringLiteral(" zork is\r\na test</p>"));
+        const QFontMetrics fm = d.Label1->fontMetrics();
+        QVERIFY(d.Label1->alignment() & Qt::AlignTop);
+        QVERIFY2(d.Label1->height() >= fm.height(), "the first line is cut");
+        QVERIFY2(d.Label1->height() <= fm.lineSpacing(), "the second line shows");
+        QVERIFY(d.Label1->isVisible());
+        QVERIFY(d.Label1->parentWidget()->rect().contains(d.Label1->geometry()));
+        QVERIFY(d.Label1->width() >= fm.horizontalAdvance(QStringLiteral(" zork is")));
+    }
+
     void noErrorsFound()
     {
         EditorFixture f;
