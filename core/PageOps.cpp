@@ -24,7 +24,9 @@ bool OpenPage(Platform &platform, PageView &view, const QString &path)
 
 bool SavePage(Platform &platform, PageView &view, const QString &path)
 {
-    if (!writeFileSafely(path, view.txtEdit().bytes())) {
+    const bool written = view.txtEdit().withBytes(
+        [&path](QByteArrayView bytes) { return writeFileSafely(path, bytes); });
+    if (!written) {
         platform.messages.inform(view.window(), kSaveErrorText, QStringLiteral("Tagsmith"),
                                  MessageSpec::Icon::Exclamation);
         return false;

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *error)
+bool writeFileSafely(const QString &path, QByteArrayView bytes, QString *error)
 {
     // Write through a symbolic link to its target rather than replacing the link.
     QString target = path;
@@ -25,7 +25,7 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *erro
             *error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         if (error)
             *error = file.errorString();
         file.cancelWriting();

@@ -2,7 +2,10 @@
 
 #include "core/PageText.h"
 
+#include <QByteArrayView>
 #include <QString>
+
+#include <functional>
 
 // The editing area as the program's logic sees it. Positions count
 // characters from the start of the text (0-based), a CR LF pair counting as
@@ -21,6 +24,9 @@ public:
     // The text as the bytes of a page file, and back. The editing area keeps
     // pages as bytes, so these avoid converting a big page to text and back.
     virtual QByteArray bytes() const { return encodePage(text(), encoding()); }
+    // Hands the page bytes to use without copying them where the editing
+    // area can lend its own storage (saving a big page then copies nothing).
+    virtual bool withBytes(const std::function<bool(QByteArrayView)> &use) const { return use(bytes()); }
     virtual void setBytes(const QByteArray &bytes, TextEncoding encoding)
     {
         setEncoding(encoding);

@@ -6,18 +6,40 @@
 #include <QFontDatabase>
 #include <QTimer>
 
+#include <cstring>
+
 namespace {
 constexpr qsizetype kWrapLimit = 1024 * 1024;
+
+bool hasNonAscii(const char *data, qsizetype size)
+{
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 chunk;
+        memcpy(&chunk, data + i, 8);
+        if (chunk & 0x8080808080808080ULL)
+            return true;
+    }
+    for (; i < size; ++i)
+        if (uchar(data[i]) >= 0x80)
+            return true;
+    return false;
+}
 }
 
 ScintillaTextBox::ScintillaTextBox(QWidget *parent) : QsciScintilla(parent)
 {
+    // The document the widget was made with is kept aside and given back on
+    // destruction; the widget tears it down as it expects.
+    m_originalDoc = sci(SCI_GETDOCPOINTER);
+    sci(SCI_ADDREFDOCUMENT, 0, m_originalDoc);
+    newDocument(0);
     setUtf8(true);
-    sci(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
     // Pasted text goes in exactly as it is on the clipboard.
     sci(SCI_SETPASTECONVERTENDINGS, 0);
     setEolMode(EolWindows);
     setWrapMode(WrapWord);
+    sci(SCI_SETHSCROLLBAR, 0);
     setMarginWidth(1, 0);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setCaretLineVisible(false);
@@ -27,6 +49,9 @@ ScintillaTextBox::ScintillaTextBox(QWidget *parent) : QsciScintilla(parent)
     setAutoCompletionSource(AcsNone);
     setAutoCompletionThreshold(-1);
     setCallTipsStyle(CallTipsNone);
+    // Without wrapping, the horizontal bar follows the widest line shown.
+    sci(SCI_SETSCROLLWIDTH, 1);
+    sci(SCI_SETSCROLLWIDTHTRACKING, 1);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The clipboard keys belong to the window's menu (Shift+Ins and Shift+Del
@@ -49,10 +74,42 @@ ScintillaTextBox::ScintillaTextBox(QWidget *parent) : QsciScintilla(parent)
     // complete anyway (see flushChange).
     sci(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int, int type, const char *, int, int, int, int, int, int, int) {
-                if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
+            [this](int position, int type, const char *, int length, int, int, int, int, int, int) {
+                if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)) {
+                    noteUnindexedEdit(type & SC_MOD_BEFOREINSERT, position, length);
                     noteModified();
+                }
             });
+}
+
+ScintillaTextBox::~ScintillaTextBox()
+{
+    sci(SCI_SETDOCPOINTER, 0, m_originalDoc);
+    sci(SCI_RELEASEDOCUMENT, 0, m_originalDoc);
+}
+
+void ScintillaTextBox::newDocument(qsizetype capacity)
+{
+    // Every page gets a document of its own: dropping the old one frees it
+    // at once, where clearing it would walk through all its lines. Nothing
+    // is ever styled (no lexer), so the document keeps no style byte per
+    // character. The settings Scintilla keeps per document are carried over.
+    const long codePage = sci(SCI_GETCODEPAGE);
+    const long tabWidth = sci(SCI_GETTABWIDTH), indent = sci(SCI_GETINDENT);
+    const long useTabs = sci(SCI_GETUSETABS), tabIndents = sci(SCI_GETTABINDENTS);
+    const long backUnindents = sci(SCI_GETBACKSPACEUNINDENTS), eolMode = sci(SCI_GETEOLMODE);
+    const long doc = sci(SCI_CREATEDOCUMENT, capacity, SC_DOCUMENTOPTION_STYLES_NONE);
+    sci(SCI_SETDOCPOINTER, 0, doc);
+    sci(SCI_RELEASEDOCUMENT, 0, doc); // the widget holds it now
+    sci(SCI_SETCODEPAGE, codePage);
+    sci(SCI_SETTABWIDTH, tabWidth);
+    sci(SCI_SETINDENT, indent);
+    sci(SCI_SETUSETABS, useTabs);
+    sci(SCI_SETTABINDENTS, tabIndents);
+    sci(SCI_SETBACKSPACEUNINDENTS, backUnindents);
+    sci(SCI_SETEOLMODE, eolMode);
+    m_charIndex = false;
+    m_newTextFrom = m_newTextTo = -1;
 }
 
 long ScintillaTextBox::sci(unsigned int msg, unsigned long w, long l) const
@@ -62,9 +119,50 @@ long ScintillaTextBox::sci(unsigned int msg, unsigned long w, long l) const
 
 long ScintillaTextBox::docBytes() const { return sci(SCI_GETLENGTH); }
 
-int ScintillaTextBox::toIndex(long bytePos) const
+void ScintillaTextBox::noteUnindexedEdit(bool insert, long pos, long length)
+{
+    if (m_charIndex || m_encoding != TextEncoding::Utf8)
+        return;
+    // Widen the span of text that may hold new characters, moving it along
+    // with the edit. Only inserted text can bring in characters other than
+    // ASCII, so a span too wide does no harm; one too narrow would.
+    if (m_newTextFrom < 0) {
+        if (!insert)
+            return;
+        m_newTextFrom = pos;
+        m_newTextTo = pos + length;
+        return;
+    }
+    const auto moved = [&](long p) {
+        if (insert)
+            return p >= pos ? p + length : p;
+        return p > pos ? qMax(pos, p - length) : p;
+    };
+    m_newTextFrom = qMin(moved(m_newTextFrom), pos);
+    m_newTextTo = qMax(moved(m_newTextTo), insert ? pos + length : pos);
+}
+
+bool ScintillaTextBox::bytesAreIndexes() const
 {
     if (m_encoding == TextEncoding::Latin1)
+        return true;
+    // The text inserted since the last look is checked here, once the edit
+    // is complete (the change notifications come before the text is in).
+    if (m_newTextFrom >= 0 && !m_charIndex) {
+        const long from = qMin(m_newTextFrom, docBytes());
+        const long size = qMin(m_newTextTo, docBytes()) - from;
+        m_newTextFrom = m_newTextTo = -1;
+        if (size > 0 && hasNonAscii(reinterpret_cast<const char *>(sci(SCI_GETRANGEPOINTER, from, size)), size)) {
+            sci(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
+            m_charIndex = true;
+        }
+    }
+    return !m_charIndex;
+}
+
+int ScintillaTextBox::toIndex(long bytePos) const
+{
+    if (bytesAreIndexes())
         return int(bytePos);
     const long line = sci(SCI_LINEFROMPOSITION, bytePos);
     const long lineStart = sci(SCI_POSITIONFROMLINE, line);
@@ -76,7 +174,7 @@ long ScintillaTextBox::toByte(int index) const
 {
     if (index <= 0)
         return 0;
-    if (m_encoding == TextEncoding::Latin1)
+    if (bytesAreIndexes())
         return qMin<long>(index, docBytes());
     const long line = sci(SCI_LINEFROMINDEXPOSITION, index, SC_LINECHARACTERINDEX_UTF16);
     const long lineStart = sci(SCI_POSITIONFROMLINE, line);
@@ -99,6 +197,12 @@ QByteArray ScintillaTextBox::bytes() const
 {
     const auto *p = reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER));
     return QByteArray(p, docBytes());
+}
+
+bool ScintillaTextBox::withBytes(const std::function<bool(QByteArrayView)> &use) const
+{
+    const auto *p = reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER));
+    return use(QByteArrayView(p, docBytes()));
 }
 
 QString ScintillaTextBox::text() const
@@ -128,13 +232,15 @@ void ScintillaTextBox::setBytes(const QByteArray &bytes, TextEncoding encoding)
         m_encoding = encoding;
         m_textCacheValid = false;
         setUtf8(encoding == TextEncoding::Utf8);
-        sci(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
     }
     loadBytes(bytes);
 }
 
 void ScintillaTextBox::loadBytes(const QByteArray &bytes)
 {
+    if (docBytes() > 0)
+        noteModified(); // the old text goes with its document, unannounced
+    newDocument(bytes.size() + 1);
     // New line ends typed by the user follow the page's own.
     const qsizetype lf = bytes.indexOf('\n');
     const qsizetype cr = bytes.indexOf('\r');
@@ -146,12 +252,19 @@ void ScintillaTextBox::loadBytes(const QByteArray &bytes)
         setEolMode(EolWindows);
     // Long lines wrap, as in a plain text box, except on very big pages,
     // where wrapping every line would hold up opening them.
-    setWrapMode(bytes.size() > kWrapLimit ? WrapNone : WrapWord);
-    sci(SCI_CLEARALL);
-    sci(SCI_ALLOCATE, bytes.size() + 1); // one allocation for a big page
+    const bool wrap = bytes.size() <= kWrapLimit;
+    setWrapMode(wrap ? WrapWord : WrapNone);
+    sci(SCI_SETHSCROLLBAR, !wrap);
+    // The index, when needed, is built as the text goes in.
+    if (m_encoding == TextEncoding::Utf8 && hasNonAscii(bytes.constData(), bytes.size())) {
+        sci(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
+        m_charIndex = true;
+    }
+    // The loaded text is not an edit to undo; recording it would copy the
+    // whole page into the undo history.
+    sci(SCI_SETUNDOCOLLECTION, 0);
     sci(SCI_APPENDTEXT, bytes.size(), reinterpret_cast<long>(bytes.constData()));
-    sci(SCI_EMPTYUNDOBUFFER);
-    sci(SCI_SETEMPTYSELECTION, 0);
+    sci(SCI_SETUNDOCOLLECTION, 1);
     flushChange();
 }
 

@@ -12,12 +12,14 @@ class ScintillaTextBox : public QsciScintilla, public TextBox {
     Q_OBJECT
 public:
     explicit ScintillaTextBox(QWidget *parent = nullptr);
+    ~ScintillaTextBox() override;
 
     QString text() const override;
     void setText(const QString &text) override;
     TextEncoding encoding() const override { return m_encoding; }
     void setEncoding(TextEncoding encoding) override;
     QByteArray bytes() const override;
+    bool withBytes(const std::function<bool(QByteArrayView)> &use) const override;
     void setBytes(const QByteArray &bytes, TextEncoding encoding) override;
     int length() const override;
     QChar charAt(int pos) const override;
@@ -47,8 +49,11 @@ protected:
     void focusOutEvent(QFocusEvent *e) override;
 
 private:
+    void newDocument(qsizetype capacity);
     long sci(unsigned int msg, unsigned long w = 0, long l = 0) const;
     long docBytes() const;
+    bool bytesAreIndexes() const;
+    void noteUnindexedEdit(bool insert, long pos, long length);
     int toIndex(long bytePos) const;
     long toByte(int index) const;
     QByteArray encode(const QString &text) const;
@@ -57,7 +62,16 @@ private:
     void noteModified();
     void flushChange();
 
+    long m_originalDoc = 0;
     TextEncoding m_encoding = TextEncoding::Utf8;
+    // Scintilla's UTF-16 line index costs a pass over every byte of a page
+    // on load. A page of plain ASCII needs none (byte positions are the
+    // character positions), so the index is only kept while a UTF-8 page
+    // holds other characters; it is made once one is typed or pasted in.
+    mutable bool m_charIndex = false;
+    // Bytes that were inserted since the text was last known to be ASCII.
+    mutable long m_newTextFrom = -1;
+    mutable long m_newTextTo = -1;
     // The text as QString, kept from one change to the next: Find Next asks
     // for the whole text of a possibly huge page again and again.
     mutable QString m_textCache;

@@ -1,0 +1,164 @@
+// The editing area on its own: positions, loading pages one after another,
+// and what typing does to a page loaded from bytes.
+#include "editor/ScintillaTextBox.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+QByteArray u8(const char *s) { return QByteArray(s); }
+
+// Types characters the keyboard helpers only take as ASCII.
+void typeText(QWidget *w, const QString &text)
+{
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+}
+
+class TextBoxTest : public QObject {
+    Q_OBJECT
+private slots:
+    // CR LF counts two, a character outside the basic plane two (UTF-16).
+    void positionsCountUtf16Units()
+    {
+        ScintillaTextBox box;
+        box.setBytes(u8("a\r\nb\xe2\x82\xac" "c\xf0\x9f\x98\x80" "d"), TextEncoding::Utf8);
+        QCOMPARE(box.length(), 9);
+        QCOMPARE(box.charAt(4), QChar(0x20AC));
+        QCOMPARE(box.charAt(8), QChar('d'));
+        box.setSelection(6, 2);
+        QCOMPARE(box.selectedText(), QStringLiteral("\U0001F600"));
+        box.setSelection(1, 2);
+        QCOMPARE(box.selectedText(), QStringLiteral("\r\n"));
+        box.setSelStart(8);
+        QCOMPARE(box.selStart(), 8);
+        QCOMPARE(box.selLength(), 0);
+    }
+
+    // A page of plain ASCII keeps counting right once other characters are
+    // typed or put into it.
+    void asciiPageGainsOtherCharacters()
+    {
+        ScintillaTextBox box;
+        box.show();
+        box.setBytes(u8("abc\r\ndef"), TextEncoding::Utf8);
+        box.setFocus();
+        box.setSelStart(3);
+        typeText(&box, QStringLiteral("\u00e9\u20ac"));
+        QCOMPARE(box.text(), QStringLiteral("abc\u00e9\u20ac\r\ndef"));
+        QCOMPARE(box.selStart(), 5);
+        QCOMPARE(box.length(), 10);
+        box.setSelection(7, 3);
+        QCOMPARE(box.selectedText(), QStringLiteral("def"));
+
+        box.setBytes(u8("xyz"), TextEncoding::Utf8);
+        box.setSelStart(1);
+        box.replaceSelection(QStringLiteral("\U0001F600"));
+        QCOMPARE(box.selStart(), 3);
+        QCOMPARE(box.length(), 5);
+        QCOMPARE(box.charAt(3), QChar('y'));
+        QCOMPARE(box.bytes(), u8("x\xf0\x9f\x98\x80yz"));
+
+        // Typed, taken back and brought back by undo before anything asks
+        // for a position.
+        box.setBytes(u8("abc"), TextEncoding::Utf8);
+        box.setSelStart(3);
+        typeText(&box, QStringLiteral("\u00e9"));
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box.text(), QStringLiteral("abc\u00e9"));
+        QCOMPARE(box.length(), 4);
+        QCOMPARE(box.selStart(), 4);
+    }
+
+    // Pages of each kind in turn: every one comes back byte for byte and
+    // counts in its own way.
+    void pagesOfEachKindInTurn()
+    {
+        ScintillaTextBox box;
+        const QByteArray utf8 = u8("caf\xc3\xa9\n\xe2\x82\xac");
+        const QByteArray latin1 = u8("caf\xe9\r\xff");
+        const QByteArray ascii = u8("plain\r\ntext");
+        for (int round = 0; round < 2; ++round) {
+            box.setBytes(utf8, TextEncoding::Utf8);
+            QCOMPARE(box.length(), 6);
+            QCOMPARE(box.bytes(), utf8);
+            box.setBytes(latin1, TextEncoding::Latin1);
+            QCOMPARE(box.length(), 6);
+            QCOMPARE(box.charAt(5), QChar(0xFF));
+            QCOMPARE(box.bytes(), latin1);
+            box.setBytes(ascii, TextEncoding::Utf8);
+            QCOMPARE(box.length(), 11);
+            QCOMPARE(box.bytes(), ascii);
+            box.setBytes(QByteArray(), TextEncoding::Utf8);
+            QCOMPARE(box.length(), 0);
+        }
+        QByteArray seen;
+        QVERIFY(box.withBytes([&seen](QByteArrayView bytes) { seen = bytes.toByteArray(); return true; }));
+        QVERIFY(seen.isEmpty());
+        box.setBytes(utf8, TextEncoding::Utf8);
+        QVERIFY(box.withBytes([&seen](QByteArrayView bytes) { seen = bytes.toByteArray(); return true; }));
+        QCOMPARE(seen, utf8);
+    }
+
+    // Loading a page is not an edit: undo cannot take it away, but it takes
+    // back what was typed after it.
+    void loadingIsNotUndone()
+    {
+        ScintillaTextBox box;
+        box.show();
+        box.setFocus();
+        box.setBytes(u8("first"), TextEncoding::Utf8);
+        box.setBytes(u8("second"), TextEncoding::Utf8);
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box.text(), QStringLiteral("second"));
+        box.setSelStart(6);
+        QTest::keyClicks(&box, "x");
+        QCOMPARE(box.text(), QStringLiteral("secondx"));
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box.text(), QStringLiteral("second"));
+    }
+
+    // Every load is announced once, an empty page over a full one included.
+    void everyLoadIsAnnounced()
+    {
+        ScintillaTextBox box;
+        QSignalSpy spy(&box, &ScintillaTextBox::changed);
+        box.setBytes(u8("text"), TextEncoding::Utf8);
+        QCOMPARE(spy.count(), 1);
+        box.setBytes(QByteArray(), TextEncoding::Utf8);
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(box.text(), QString());
+        box.setBytes(QByteArray(), TextEncoding::Utf8);
+        QCOMPARE(spy.count(), 2); // nothing changed
+    }
+
+    // Enter ends a line the way the page does; Tab types a tab.
+    void typedLineEndsFollowThePage_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("CR LF") << u8("a\r\nb") << u8("a\r\nb\t\r\n");
+        QTest::newRow("LF") << u8("a\nb") << u8("a\nb\t\n");
+        QTest::newRow("CR") << u8("a\rb") << u8("a\rb\t\r");
+        QTest::newRow("no line end") << u8("ab") << u8("ab\t\r\n");
+    }
+    void typedLineEndsFollowThePage()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, expected);
+        ScintillaTextBox box;
+        box.show();
+        box.setFocus();
+        box.setBytes(u8("x\ny"), TextEncoding::Utf8); // an earlier page of another kind
+        box.setBytes(page, TextEncoding::Utf8);
+        box.setSelStart(box.length());
+        QTest::keyClick(&box, Qt::Key_Tab);
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(box.bytes(), expected);
+    }
+};
+
+QTEST_MAIN(TextBoxTest)
+#include "textbox_test.moc"
