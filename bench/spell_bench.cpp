@@ -27,15 +27,17 @@ void BM_DictionaryLookup(benchmark::State &state)
     }
     const QStringList words{"table", "Hello", "zygote", "qqqqq", "aardvark", "xylophone", "PAGE", "mispelt",
                             "a", "zzzzzzzzzz", "Colour", "thE", "recieve", "house", "HTML", "about"};
-    int maxReads = 0;
+    int maxReads = 0, maxFileReads = 0;
     qint64 i = 0;
     for (auto _ : state) {
         const SpellDictionary::Result r = dict.lookup(words[int(i++ % words.size())]);
         maxReads = qMax(maxReads, r.recordReads);
+        maxFileReads = qMax(maxFileReads, r.fileReads);
     }
     state.SetItemsProcessed(state.iterations());
     state.counters["records"] = double(n);
     state.counters["max_reads"] = maxReads;
+    state.counters["max_file_reads"] = maxFileReads;
     state.counters["read_bound"] = std::floor(std::log2(double(n))) + 1;
 }
 BENCHMARK(BM_DictionaryLookup);

@@ -4,6 +4,7 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 namespace Profiler {
@@ -27,6 +28,10 @@ QString asciiLower(QStringView s)
     return out;
 }
 
+// Plain code-unit order, compared inline (the locator sorts and searches
+// hundreds of thousands of short words).
+std::u16string_view units(QStringView s) { return {s.utf16(), size_t(s.size())}; }
+
 // Finds " " + letters in the editor text at or after a start position.
 //
 // An occurrence of " foo" is a space whose following letters begin with
@@ -49,10 +54,10 @@ public:
             qsizetype e = p + 1;
             while (e < n && isLetter(d[e]))
                 ++e;
-            m_spaces.push_back({QStringView(d + p + 1, e - p - 1), qint32(p + 1)});
+            m_spaces.push_back({units(QStringView(d + p + 1, e - p - 1)), qint32(p + 1)});
         }
         std::sort(m_spaces.begin(), m_spaces.end(), [](const Entry &a, const Entry &b) {
-            const int c = a.letters.compare(b.letters, Qt::CaseSensitive);
+            const int c = a.letters.compare(b.letters);
             return c != 0 ? c < 0 : a.position < b.position;
         });
     }
@@ -70,7 +75,7 @@ public:
 
 private:
     struct Entry {
-        QStringView letters;
+        std::u16string_view letters;
         qint32 position;
     };
     using Occurrences = std::vector<qint32>;
@@ -78,11 +83,10 @@ private:
     Occurrences occurrences(const QString &letters) const
     {
         Occurrences occ;
-        const QStringView key(letters);
-        auto first = std::lower_bound(m_spaces.begin(), m_spaces.end(), key, [](const Entry &e, QStringView k) {
-            return e.letters.compare(k, Qt::CaseSensitive) < 0;
-        });
-        for (auto it = first; it != m_spaces.end() && it->letters.startsWith(key); ++it)
+        const std::u16string_view key = units(letters);
+        auto first = std::lower_bound(m_spaces.begin(), m_spaces.end(), key,
+                                      [](const Entry &e, std::u16string_view k) { return e.letters < k; });
+        for (auto it = first; it != m_spaces.end() && it->letters.substr(0, key.size()) == key; ++it)
             occ.push_back(it->position);
         std::sort(occ.begin(), occ.end());
         return occ;

@@ -57,13 +57,18 @@ public:
     QString path() const { return m_path; }
 
     // Reads record k (1-based) into buf; returns the number of bytes there were.
-    qint64 read(qint64 k, char *buf)
+    qint64 read(qint64 k, char *buf) { return readRecords(k, 1, buf); }
+
+    // Reads `count` records from record `first` on into buf; returns the
+    // number of bytes there were.
+    qint64 readRecords(qint64 first, qint64 count, char *buf)
     {
-        const qint64 offset = (k - 1) * SpellDictionary::kRecordSize;
+        const qint64 offset = (first - 1) * SpellDictionary::kRecordSize;
+        const qint64 want = count * SpellDictionary::kRecordSize;
 #ifdef Q_OS_UNIX
         qint64 got = 0;
-        while (got < SpellDictionary::kRecordSize) {
-            const ssize_t n = ::pread(m_fd, buf + got, size_t(SpellDictionary::kRecordSize - got), off_t(offset + got));
+        while (got < want) {
+            const ssize_t n = ::pread(m_fd, buf + got, size_t(want - got), off_t(offset + got));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
@@ -74,7 +79,7 @@ public:
 #else
         if (!m_file.seek(offset))
             return 0;
-        const qint64 got = m_file.read(buf, SpellDictionary::kRecordSize);
+        const qint64 got = m_file.read(buf, want);
         return got < 0 ? 0 : got;
 #endif
     }
@@ -190,7 +195,37 @@ bool openDictionary(RecordFile &file, const QString &path)
     return false;
 }
 
-// The binary search over records 1..n; read(k, buf) gives record k.
+// The stretch of records a search has narrowed to, read with one read of the
+// file once it fits in a few kilobytes.
+class NarrowedRange {
+public:
+    static constexpr qint64 kMaxRecords = 4096 / SpellDictionary::kRecordSize;
+
+    // Puts record k into buf and returns its bytes, reading records
+    // low..high first when they are few enough; -1 when they are not.
+    qint64 read(RecordFile &file, SpellDictionary::Result &r, qint64 k, qint64 low, qint64 high, char *buf)
+    {
+        if (k < m_first || k >= m_first + m_count) {
+            if (high - low + 1 > kMaxRecords)
+                return -1;
+            m_first = low;
+            m_count = high - low + 1;
+            m_got = file.readRecords(low, m_count, m_bytes);
+            ++r.fileReads;
+        }
+        const qint64 at = (k - m_first) * SpellDictionary::kRecordSize;
+        const qint64 got = qBound<qint64>(0, m_got - at, qint64(SpellDictionary::kRecordSize));
+        memcpy(buf, m_bytes + at, size_t(got));
+        return got;
+    }
+
+private:
+    char m_bytes[kMaxRecords * SpellDictionary::kRecordSize];
+    qint64 m_first = 0, m_count = 0, m_got = 0;
+};
+
+// The binary search over records 1..n; read(k, low, high, buf) gives record
+// k, the search standing at records low..high.
 template <typename Read>
 void binarySearch(SpellDictionary::Result &r, qint64 n, const QString &word, Read read)
 {
@@ -199,7 +234,7 @@ void binarySearch(SpellDictionary::Result &r, qint64 n, const QString &word, Rea
     qint64 low = 1, high = n;
     while (low <= high && !r.found) {
         r.lastProbe = low + (high - low) / 2;
-        const qint64 got = read(r.lastProbe, buf);
+        const qint64 got = read(r.lastProbe, low, high, buf);
         ++r.recordReads;
         const int c = compareRecord(buf, got, key);
         if (c == 0)
@@ -219,7 +254,14 @@ SpellDictionary::Result SpellDictionary::search(const QString &word, bool withSu
     if (!openDictionary(file, m_path))
         return r;
     const qint64 n = recordCount(file.size());
-    binarySearch(r, n, word, [&file](qint64 k, char *buf) { return file.read(k, buf); });
+    NarrowedRange narrowed;
+    binarySearch(r, n, word, [&](qint64 k, qint64 low, qint64 high, char *buf) {
+        const qint64 got = narrowed.read(file, r, k, low, high, buf);
+        if (got >= 0)
+            return got;
+        ++r.fileReads;
+        return file.read(k, buf);
+    });
 
     if (withSuggestions && !r.found && r.lastProbe > 0) {
         char buf[kRecordSize];
@@ -260,12 +302,17 @@ SpellDictionary::Result SpellDictionary::Session::lookup(const QString &word)
     }
     if (!d->usable)
         return r;
-    binarySearch(r, d->n, word, [this](qint64 k, char *buf) -> qint64 {
+    NarrowedRange narrowed;
+    binarySearch(r, d->n, word, [&](qint64 k, qint64 low, qint64 high, char *buf) -> qint64 {
         const auto it = d->records.constFind(k);
         if (it != d->records.constEnd()) {
             memcpy(buf, it->constData(), size_t(it->size()));
             return it->size();
         }
+        const qint64 near = narrowed.read(d->file, r, k, low, high, buf);
+        if (near >= 0)
+            return near;
+        ++r.fileReads;
         const qint64 got = d->file.read(k, buf);
         if (d->records.size() < kKeptRecords)
             d->records.insert(k, QByteArray(buf, int(got)));

@@ -10,8 +10,10 @@
 //   offset 2, 2 bytes: word length n, little-endian, 0..18
 //   offset 4, n bytes: the word, one byte per character (Latin-1)
 //   the rest: filler, ignored.
-// Every call opens the file, reads the few records it needs with a seek and
-// a read each, and closes it again; nothing is kept between calls.
+// Every call opens the file, reads the few records it needs, and closes it
+// again; nothing is kept between calls. Probes far apart are read one record
+// at a time; once the search has narrowed to a few kilobytes of the file,
+// that stretch is read at once and the last probes are found in it.
 class SpellDictionary {
 public:
     static constexpr int kRecordSize = 22;
@@ -22,7 +24,8 @@ public:
     struct Result {
         bool found = false;
         qint64 lastProbe = 0;   // number of the last record compared, 0 when none was
-        int recordReads = 0;    // records read by the search (not counting suggestions)
+        int recordReads = 0;    // records compared by the search (not counting suggestions)
+        int fileReads = 0;      // reads of the file those records took
         QStringList suggestions; // only filled by suggest(), and only when not found
     };
 
