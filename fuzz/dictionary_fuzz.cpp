@@ -62,6 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(found.suggestions.isEmpty());
         FUZZ_CHECK(found.lastProbe >= 0 && found.lastProbe <= records);
         FUZZ_CHECK(found.recordReads <= bound);
+        FUZZ_CHECK(found.fileReads <= found.recordReads);
         const SpellDictionary::Result suggested = dict.suggest(w);
         FUZZ_CHECK(suggested.found == found.found);
         FUZZ_CHECK(suggested.suggestions.size() <= 2 * SpellDictionary::kWindow + 1);
