@@ -94,7 +94,7 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Image1 && event->type() == QEvent::MouseButtonDblClick) {
         m_editor.platform().messages.inform(this, QStringLiteral("Thank you for choosing Tagsmith!"),
-                                            QStringLiteral("Message"), MessageSpec::Icon::None);
+                                            QStringLiteral("Message"), MessageRequest::Icon::None);
         return true;
     }
     return QDialog::eventFilter(watched, event);

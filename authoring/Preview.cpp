@@ -66,7 +66,7 @@ void run(frmEditor &editor)
         platform.starter.start(p.program, p.arguments);
         break;
     case Plan::Kind::NoBrowser:
-        platform.messages.inform(&editor, kNoBrowserText, kNoBrowserTitle, MessageSpec::Icon::Information);
+        platform.messages.inform(&editor, kNoBrowserText, kNoBrowserTitle, MessageRequest::Icon::Information);
         break;
     }
 }

@@ -4,7 +4,7 @@
 #include "core/SafeFile.h"
 #include "editor/ScintillaTextBox.h"
 #include "editor/frmEditor.h"
-#include "support/FakePlatform.h"
+#include "support/EditorFixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -94,15 +94,10 @@ BENCHMARK(BM_RawReadWrite10MB)->Unit(benchmark::kMillisecond);
 // window's change handling (the automatic closing bracket).
 void BM_Keystroke(benchmark::State &state)
 {
-    TestAppDir app;
+    EditorFixture f;
     const qsizetype size = state.range(0);
-    app.write(QStringLiteral("project/default/page.htm"), generatedPage(size) + "\r\n");
-    FakePlatform fake;
-    fake.settings.write(QStringLiteral("Settings"), QStringLiteral("ProjMan"), QStringLiteral("1"));
-    AppState appState;
-    appState.appDir = app.path();
-    frmEditor editor(appState, fake.platform);
-    editor.load();
+    f.page(QStringLiteral("page.htm"), generatedPage(size) + "\r\n");
+    frmEditor &editor = f.start();
     ScintillaTextBox &box = *editor.editorWidget();
     box.setFocus();
     box.setSelStart(box.length());

@@ -3,7 +3,7 @@
 #include "spell/SpellDictionary.h"
 #include "spell/frmSpell.h"
 #include "editor/frmEditor.h"
-#include "support/FakePlatform.h"
+#include "support/EditorFixture.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -46,16 +46,11 @@ BENCHMARK(BM_DictionaryLookup);
 // dialog (the report list included).
 void BM_Profiler1MB(benchmark::State &state)
 {
-    TestAppDir app;
+    EditorFixture f;
     const QByteArray page = unknownWordsPage(1024 * 1024);
-    app.write(QStringLiteral("project/default/page.htm"), page);
-    QFile::copy(QStringLiteral(TAGSMITH_DICTIONARY), app.path() + QStringLiteral("/spell.dat"));
-    FakePlatform fake;
-    fake.settings.write(QStringLiteral("Settings"), QStringLiteral("ProjMan"), QStringLiteral("1"));
-    AppState appState;
-    appState.appDir = app.path();
-    frmEditor editor(appState, fake.platform);
-    editor.load();
+    f.page(QStringLiteral("page.htm"), page);
+    QFile::copy(QStringLiteral(TAGSMITH_DICTIONARY), f.app.path() + QStringLiteral("/spell.dat"));
+    frmEditor &editor = f.start();
     int reported = 0;
     for (auto _ : state) {
         frmSpell dialog(editor);

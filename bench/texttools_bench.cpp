@@ -2,7 +2,7 @@
 #include "BenchData.h"
 #include "editor/Commands.h"
 #include "editor/frmEditor.h"
-#include "support/FakePlatform.h"
+#include "support/EditorFixture.h"
 
 #include <QApplication>
 
@@ -25,14 +25,9 @@ QByteArray pageWithNeedleNearEnd()
 // 0) to a match 4 KB before the end, without regard to case.
 void BM_FindNextNoCase10MB(benchmark::State &state)
 {
-    TestAppDir app;
-    app.write(QStringLiteral("project/default/page.htm"), pageWithNeedleNearEnd());
-    FakePlatform fake;
-    fake.settings.write(QStringLiteral("Settings"), QStringLiteral("ProjMan"), QStringLiteral("1"));
-    AppState appState;
-    appState.appDir = app.path();
-    frmEditor editor(appState, fake.platform);
-    editor.load();
+    EditorFixture f;
+    f.page(QStringLiteral("page.htm"), pageWithNeedleNearEnd());
+    frmEditor &editor = f.start();
     FindState &find = editor.findState();
     find.searchText = QStringLiteral("needleinhay!");
     find.matchCase = 0;

@@ -13,7 +13,7 @@ bool OpenPage(Platform &platform, PageView &view, const QString &path)
 {
     QByteArray bytes;
     if (!readWholeFile(path, bytes)) {
-        platform.messages.inform(view.window(), kOpenErrorText, kOpenErrorTitle, MessageSpec::Icon::Exclamation);
+        platform.messages.inform(view.window(), kOpenErrorText, kOpenErrorTitle, MessageRequest::Icon::Exclamation);
         return false;
     }
     const TextEncoding encoding = detectEncoding(bytes);
@@ -28,7 +28,7 @@ bool SavePage(Platform &platform, PageView &view, const QString &path)
         [&path](QByteArrayView bytes) { return writeFileSafely(path, bytes); });
     if (!written) {
         platform.messages.inform(view.window(), kSaveErrorText, QStringLiteral("Tagsmith"),
-                                 MessageSpec::Icon::Exclamation);
+                                 MessageRequest::Icon::Exclamation);
         return false;
     }
     return true;

@@ -238,7 +238,7 @@ void frmEditor::load()
                                        + QStringLiteral("\" beside the program, and that folder could not be created. "
                                                         "Install Tagsmith into a folder you can write to "
                                                         "(for example in your home folder) and start it from there."),
-                                   QStringLiteral("Start Error"), MessageSpec::Icon::Exclamation);
+                                   QStringLiteral("Start Error"), MessageRequest::Icon::Exclamation);
         m_platform.end.endNow();
         return;
     }
@@ -287,7 +287,7 @@ void frmEditor::Init()
                                    QStringLiteral("The project, ") + m_state.CurrentProject
                                        + QStringLiteral(", no longer exists or there is an error accessing it.  "
                                                         "Setting project to default."),
-                                   QStringLiteral("Start Error"), MessageSpec::Icon::Exclamation);
+                                   QStringLiteral("Start Error"), MessageRequest::Icon::Exclamation);
         m_state.CurrentProject = QStringLiteral("default");
         s.write(Settings, DefaultProj, QStringLiteral("default"));
         return;

@@ -238,7 +238,7 @@ void frmEditor::DelItem(const QString &filename)
         && !m_platform.messages.confirm(this, QStringLiteral("Are you sure you want to delete ") + filename + u'?'))
         return;
     if (!QFile::remove(filename)) {
-        m_platform.messages.inform(this, kDeleteErrorText, QStringLiteral("Tagsmith"), MessageSpec::Icon::Exclamation);
+        m_platform.messages.inform(this, kDeleteErrorText, QStringLiteral("Tagsmith"), MessageRequest::Icon::Exclamation);
         return;
     }
     PageLoaded = 0;

@@ -84,7 +84,7 @@ bool ToolDialog::fieldsFilled()
 {
     if (!Text1->text().isEmpty() && !Text2->text().isEmpty())
         return true;
-    m_platform.messages.inform(this, kToolFieldsText, kToolFieldsTitle, MessageSpec::Icon::Question);
+    m_platform.messages.inform(this, kToolFieldsText, kToolFieldsTitle, MessageRequest::Icon::Question);
     return false;
 }
 

@@ -5,7 +5,7 @@
 class QWidget;
 
 // A message box with fixed text, as the program's windows show them.
-struct MessageSpec {
+struct MessageRequest {
     enum class Icon { None, Information, Question, Exclamation };
     enum class Buttons { Ok, YesNo };
     QString text;
@@ -20,17 +20,17 @@ enum class MessageAnswer { Ok, Yes, No };
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    virtual MessageAnswer show(QWidget *parent, const MessageSpec &spec) = 0;
+    virtual MessageAnswer show(QWidget *parent, const MessageRequest &message) = 0;
 
     // Shorthands for the two shapes the program uses.
-    void inform(QWidget *parent, const QString &text, const QString &title, MessageSpec::Icon icon)
+    void inform(QWidget *parent, const QString &text, const QString &title, MessageRequest::Icon icon)
     {
-        show(parent, MessageSpec{text, title, icon, MessageSpec::Buttons::Ok, false});
+        show(parent, MessageRequest{text, title, icon, MessageRequest::Buttons::Ok, false});
     }
     // Yes/No with the question icon and No as default; true for Yes.
     bool confirm(QWidget *parent, const QString &text, const QString &title = QStringLiteral("Tagsmith"))
     {
-        return show(parent, MessageSpec{text, title, MessageSpec::Icon::Question, MessageSpec::Buttons::YesNo, true})
+        return show(parent, MessageRequest{text, title, MessageRequest::Icon::Question, MessageRequest::Buttons::YesNo, true})
                == MessageAnswer::Yes;
     }
 };

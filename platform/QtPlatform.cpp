@@ -12,20 +12,20 @@
 
 #include <cstdlib>
 
-MessageAnswer QtMessageBoxes::show(QWidget *parent, const MessageSpec &spec)
+MessageAnswer QtMessageBoxes::show(QWidget *parent, const MessageRequest &message)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(spec.title);
-    box.setText(spec.text);
-    switch (spec.icon) {
-    case MessageSpec::Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MessageSpec::Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageSpec::Icon::Question: box.setIcon(QMessageBox::Question); break;
-    case MessageSpec::Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    box.setWindowTitle(message.title);
+    box.setText(message.text);
+    switch (message.icon) {
+    case MessageRequest::Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageRequest::Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageRequest::Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case MessageRequest::Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
     }
-    if (spec.buttons == MessageSpec::Buttons::YesNo) {
+    if (message.buttons == MessageRequest::Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(spec.defaultNo ? QMessageBox::No : QMessageBox::Yes);
+        box.setDefaultButton(message.defaultNo ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }

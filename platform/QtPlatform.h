@@ -10,7 +10,7 @@
 
 class QtMessageBoxes : public MessageBoxes {
 public:
-    MessageAnswer show(QWidget *parent, const MessageSpec &spec) override;
+    MessageAnswer show(QWidget *parent, const MessageRequest &message) override;
 };
 
 class DesktopShellOpen : public ShellOpen {

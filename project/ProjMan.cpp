@@ -121,7 +121,7 @@ void ProjMan::okClicked()
             m_state.CurrentProject = name;
         else
             m_platform.messages.inform(this, kCreateProjectErrorText, QStringLiteral("Error"),
-                                       MessageSpec::Icon::None);
+                                       MessageRequest::Icon::None);
     } else if (QListWidgetItem *item = List1->currentItem()) {
         // With no entry to pick (an empty projects root) the project stays as it was.
         m_state.CurrentProject = item->text();

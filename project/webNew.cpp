@@ -125,7 +125,7 @@ void webNew::addClicked()
     // in it), or a project name that would leave the projects root, is
     // refused as a failed write, before anything is saved or emptied.
     if (!Paths::isSafeName(name + ext) || !Paths::isSafeName(state.CurrentProject)) {
-        platform.messages.inform(this, kSaveErrorText, QStringLiteral("Tagsmith"), MessageSpec::Icon::Exclamation);
+        platform.messages.inform(this, kSaveErrorText, QStringLiteral("Tagsmith"), MessageRequest::Icon::Exclamation);
         accept();
         return;
     }

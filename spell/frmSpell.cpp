@@ -104,7 +104,7 @@ void frmSpell::start()
         return;
     if (List1->count() == 0)
         m_editor.platform().messages.inform(this, QStringLiteral("No Errors Found."),
-                                            QStringLiteral("Profiling Complete"), MessageSpec::Icon::Information);
+                                            QStringLiteral("Profiling Complete"), MessageRequest::Icon::Information);
 }
 
 bool frmSpell::chspell(const QString &path)
@@ -112,7 +112,7 @@ bool frmSpell::chspell(const QString &path)
     QByteArray bytes;
     if (!readWholeFile(path, bytes)) {
         m_editor.platform().messages.inform(this, kOpenErrorText, QStringLiteral("Spelling Profiler"),
-                                            MessageSpec::Icon::Exclamation);
+                                            MessageRequest::Icon::Exclamation);
         return false;
     }
     const QString pageText = decodePage(bytes).text;

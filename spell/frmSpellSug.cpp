@@ -94,14 +94,14 @@ void frmSpellSug::suggest()
     const QString word = Text1->text();
     if (word.isEmpty()) {
         m_platform.messages.inform(this, QStringLiteral("No word"), QStringLiteral("Error"),
-                                   MessageSpec::Icon::Question);
+                                   MessageRequest::Icon::Question);
         return;
     }
     List1->clear();
     const SpellDictionary::Result r = SpellDictionary(Paths::dictionary(m_state.appDir)).suggest(word);
     if (r.found) {
         m_platform.messages.inform(this, QStringLiteral("Spelling is correct."), QStringLiteral("Spell Check Message"),
-                                   MessageSpec::Icon::Information);
+                                   MessageRequest::Icon::Information);
         return;
     }
     List1->addItems(r.suggestions);
@@ -112,7 +112,7 @@ void frmSpellSug::suggest()
 void frmSpellSug::about()
 {
     m_platform.messages.inform(this, QStringLiteral("Spell Check Alpha for Tagsmith 1.0"),
-                               QStringLiteral("About Spell Check Alpha"), MessageSpec::Icon::Information);
+                               QStringLiteral("About Spell Check Alpha"), MessageRequest::Icon::Information);
 }
 
 void frmSpellSug::lineSelected()

@@ -21,13 +21,13 @@ PrintOutcome printOnDefaultPrinter(Platform &platform, QWidget *parent, const QS
         if (PrintLayout::printText(text, *printer))
             return PrintOutcome::Printed;
         platform.messages.inform(parent, PrintMessages::PrinterFailed, QStringLiteral("Tagsmith"),
-                                 MessageSpec::Icon::Exclamation);
+                                 MessageRequest::Icon::Exclamation);
         return PrintOutcome::Failed;
     }
 
     if (!printers) {
         platform.messages.inform(parent, PrintMessages::NoPrinter, QStringLiteral("Tagsmith"),
-                                 MessageSpec::Icon::Exclamation);
+                                 MessageRequest::Icon::Exclamation);
         return PrintOutcome::NoPrinter;
     }
     if (!platform.messages.confirm(parent, PrintMessages::NoPrinterAskPdf))
@@ -40,6 +40,6 @@ PrintOutcome printOnDefaultPrinter(Platform &platform, QWidget *parent, const QS
     if (pdf && PrintLayout::printText(text, *pdf))
         return PrintOutcome::Printed;
     platform.messages.inform(parent, PrintMessages::PdfFailed, QStringLiteral("Tagsmith"),
-                             MessageSpec::Icon::Exclamation);
+                             MessageRequest::Icon::Exclamation);
     return PrintOutcome::Failed;
 }

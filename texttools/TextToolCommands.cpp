@@ -26,8 +26,8 @@ void searchFrom(frmEditor &editor, int start, const QString &notFound)
     }
     find.lastMatch = 0;
     box.setSelection(box.selStart(), 0);
-    editor.platform().messages.show(&editor, MessageSpec{notFound, QStringLiteral("Tagsmith"),
-                                                         MessageSpec::Icon::None, MessageSpec::Buttons::Ok, false});
+    editor.platform().messages.show(&editor, MessageRequest{notFound, QStringLiteral("Tagsmith"),
+                                                         MessageRequest::Icon::None, MessageRequest::Buttons::Ok, false});
     editor.setFindNextEnabled(false);
 }
 

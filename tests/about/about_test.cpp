@@ -44,7 +44,7 @@ private slots:
         QCOMPARE(f.fake.messages.shown.size(), 2);
         QCOMPARE(f.fake.messages.shown[0].text, QStringLiteral("Thank you for choosing Tagsmith!"));
         QCOMPARE(f.fake.messages.shown[0].title, QStringLiteral("Message"));
-        QCOMPARE(f.fake.messages.shown[0].icon, MessageSpec::Icon::None);
+        QCOMPARE(f.fake.messages.shown[0].icon, MessageRequest::Icon::None);
     }
 
     void closingTheFrameKeepsTheEditor()

@@ -110,11 +110,11 @@ private slots:
         f.editor->mnuFileItem[9]->trigger();
         QCOMPARE(f.app.read(QStringLiteral("project/default/index.htm")), QByteArray("<html>new text</html>"));
         QCOMPARE(f.fake.messages.shown.size(), 1);
-        const MessageSpec &m = f.fake.messages.shown.constFirst();
+        const MessageRequest &m = f.fake.messages.shown.constFirst();
         QCOMPARE(m.text, QStringLiteral("You must specify a web browser in Options or use SnapPreview."));
         QCOMPARE(m.title, QStringLiteral("Preview Error"));
-        QCOMPARE(m.icon, MessageSpec::Icon::Information);
-        QCOMPARE(m.buttons, MessageSpec::Buttons::Ok);
+        QCOMPARE(m.icon, MessageRequest::Icon::Information);
+        QCOMPARE(m.buttons, MessageRequest::Buttons::Ok);
         QVERIFY(f.fake.starter.started.isEmpty());
         QVERIFY(f.fake.shell.opened.isEmpty());
     }

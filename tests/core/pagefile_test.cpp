@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(fake.messages.shown.size(), 2);
         QCOMPARE(fake.messages.shown[0].text, kOpenErrorText);
         QCOMPARE(fake.messages.shown[0].title, QStringLiteral("Text Editor"));
-        QCOMPARE(fake.messages.shown[0].icon, MessageSpec::Icon::Exclamation);
+        QCOMPARE(fake.messages.shown[0].icon, MessageRequest::Icon::Exclamation);
     }
 
     void saveWritesNothingExtra()

@@ -26,10 +26,10 @@ private slots:
         frmEditor &e = f.start();
 
         QCOMPARE(f.fake.messages.shown.size(), 1);
-        const MessageSpec &m = f.fake.messages.shown.first();
+        const MessageRequest &m = f.fake.messages.shown.first();
         QCOMPARE(m.title, QStringLiteral("Start Error"));
-        QCOMPARE(m.icon, MessageSpec::Icon::Exclamation);
-        QCOMPARE(m.buttons, MessageSpec::Buttons::Ok);
+        QCOMPARE(m.icon, MessageRequest::Icon::Exclamation);
+        QCOMPARE(m.buttons, MessageRequest::Buttons::Ok);
         QVERIFY2(m.text.contains(QDir::toNativeSeparators(f.app.path() + "/project")), qPrintable(m.text));
         QVERIFY(f.fake.end.ended());
         // Nothing of the later start-up steps ran.

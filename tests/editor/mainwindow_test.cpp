@@ -78,7 +78,7 @@ private slots:
         f.fake.settings.write("Tools", SettingsKeys::toolCaption(1), "Tool");
         frmEditor &e = f.start();
         QCOMPARE(f.fake.messages.shown.size(), 1);
-        const MessageSpec &m = f.fake.messages.shown[0];
+        const MessageRequest &m = f.fake.messages.shown[0];
         QCOMPARE(m.title, QStringLiteral("Start Error"));
         QCOMPARE(m.text, QStringLiteral("The project, Gone, no longer exists or there is an error accessing it.  "
                                         "Setting project to default."));

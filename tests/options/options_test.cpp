@@ -371,11 +371,11 @@ private slots:
         // No keeps everything.
         QTest::mouseClick(d.Command2, Qt::LeftButton);
         QCOMPARE(d.List1->count(), 3);
-        const MessageSpec &m = f.fake.messages.shown.constLast();
+        const MessageRequest &m = f.fake.messages.shown.constLast();
         QCOMPARE(m.text, QStringLiteral("Delete Custom Tool?"));
         QCOMPARE(m.title, QStringLiteral("Tagsmith"));
-        QCOMPARE(m.icon, MessageSpec::Icon::Question);
-        QCOMPARE(m.buttons, MessageSpec::Buttons::YesNo);
+        QCOMPARE(m.icon, MessageRequest::Icon::Question);
+        QCOMPARE(m.buttons, MessageRequest::Buttons::YesNo);
         QVERIFY(m.defaultNo);
 
         clickRow(d.List1, 1);

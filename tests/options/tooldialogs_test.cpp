@@ -137,11 +137,11 @@ private slots:
         d.Command1->setEnabled(true);
         QTest::mouseClick(d.Command1, Qt::LeftButton);
         QCOMPARE(f.fake.messages.shown.size(), 1);
-        const MessageSpec &m = f.fake.messages.shown.constFirst();
+        const MessageRequest &m = f.fake.messages.shown.constFirst();
         QCOMPARE(m.text, QStringLiteral("Both Fields are required to add a custom tool."));
         QCOMPARE(m.title, QStringLiteral("Installation Error"));
-        QCOMPARE(m.icon, MessageSpec::Icon::Question);
-        QCOMPARE(m.buttons, MessageSpec::Buttons::Ok);
+        QCOMPARE(m.icon, MessageRequest::Icon::Question);
+        QCOMPARE(m.buttons, MessageRequest::Buttons::Ok);
         QVERIFY(d.isVisible());
         QCOMPARE(ToolTable::count(f.state), 0);
     }

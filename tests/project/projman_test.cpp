@@ -257,10 +257,10 @@ private slots:
             QVERIFY(!d->isVisible());
         });
         QCOMPARE(f.fake.messages.shown.size(), 1);
-        const MessageSpec &m = f.fake.messages.shown.first();
+        const MessageRequest &m = f.fake.messages.shown.first();
         QCOMPARE(m.text, QStringLiteral("An Error Occured When Trying to Create New Project.  Try Again."));
         QCOMPARE(m.title, QStringLiteral("Error"));
-        QCOMPARE(m.buttons, MessageSpec::Buttons::Ok);
+        QCOMPARE(m.buttons, MessageRequest::Buttons::Ok);
         QCOMPARE(f.state.CurrentProject, before);
         QCOMPARE(folderNames(root(f)), rootBefore);
         QCOMPARE(folderNames(f.app.path()), appBefore);
@@ -284,11 +284,11 @@ private slots:
                 QVERIFY(d->isVisible());
                 QVERIFY(!f.fake.end.ended());
                 QCOMPARE(f.fake.messages.shown.size(), 1);
-                const MessageSpec &m = f.fake.messages.shown.first();
+                const MessageRequest &m = f.fake.messages.shown.first();
                 QCOMPARE(m.text, QStringLiteral("Are you sure you want to exit?"));
                 QCOMPARE(m.title, QStringLiteral("Tagsmith"));
-                QCOMPARE(m.icon, MessageSpec::Icon::Question);
-                QCOMPARE(m.buttons, MessageSpec::Buttons::YesNo);
+                QCOMPARE(m.icon, MessageRequest::Icon::Question);
+                QCOMPARE(m.buttons, MessageRequest::Buttons::YesNo);
                 QVERIFY(m.defaultNo);
                 // Esc asks the same question.
                 f.fake.messages.answers.enqueue(MessageAnswer::No);

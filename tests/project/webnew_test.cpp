@@ -204,11 +204,11 @@ private slots:
         f.fake.messages.answers.enqueue(MessageAnswer::No);
         addPage(f, QStringLiteral("A"), true); // a.htm exists
         QCOMPARE(f.fake.messages.shown.size(), 1);
-        const MessageSpec &m = f.fake.messages.shown.first();
+        const MessageRequest &m = f.fake.messages.shown.first();
         QCOMPARE(m.text, QStringLiteral("Overwrite existing file?"));
         QCOMPARE(m.title, QStringLiteral("Tagsmith"));
-        QCOMPARE(m.icon, MessageSpec::Icon::Question);
-        QCOMPARE(m.buttons, MessageSpec::Buttons::YesNo);
+        QCOMPARE(m.icon, MessageRequest::Icon::Question);
+        QCOMPARE(m.buttons, MessageRequest::Buttons::YesNo);
         QVERIFY(m.defaultNo);
         QCOMPARE(f.app.read(QStringLiteral("project/default/a.htm")), oldA);
         QCOMPARE(f.app.read(QStringLiteral("project/default/c.htm")), oldC);
@@ -297,7 +297,7 @@ private slots:
         const QStringList rootBefore = QDir(f.app.path() + QStringLiteral("/project")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         addPage(f, typed, false);
         QCOMPARE(f.fake.messages.texts(), QStringList{kSaveErrorText});
-        QCOMPARE(f.fake.messages.shown.first().icon, MessageSpec::Icon::Exclamation);
+        QCOMPARE(f.fake.messages.shown.first().icon, MessageRequest::Icon::Exclamation);
         QCOMPARE(QDir(f.app.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), appBefore);
         QCOMPARE(QDir(f.app.path() + QStringLiteral("/project")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  rootBefore);

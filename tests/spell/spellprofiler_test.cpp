@@ -192,7 +192,7 @@ private slots:
         QCOMPARE(f.fake.messages.shown.size(), 1);
         QCOMPARE(f.fake.messages.shown[0].text, QStringLiteral("No Errors Found."));
         QCOMPARE(f.fake.messages.shown[0].title, QStringLiteral("Profiling Complete"));
-        QCOMPARE(f.fake.messages.shown[0].icon, MessageSpec::Icon::Information);
+        QCOMPARE(f.fake.messages.shown[0].icon, MessageRequest::Icon::Information);
 
         // A page without any ">" is not checked at all.
         f.fake.messages.shown.clear();
@@ -225,7 +225,7 @@ private slots:
         QTest::mouseClick(d.Command2, Qt::LeftButton);
         QCOMPARE(f.fake.messages.shown.size(), 1);
         QCOMPARE(f.fake.messages.shown[0].text, kOpenErrorText);
-        QCOMPARE(f.fake.messages.shown[0].icon, MessageSpec::Icon::Exclamation);
+        QCOMPARE(f.fake.messages.shown[0].icon, MessageRequest::Icon::Exclamation);
         QCOMPARE(d.List1->count(), 0);
         // chspell itself reports the failure.
         QVERIFY(!d.chspell(f.app.path() + QStringLiteral("/nowhere.htm")));

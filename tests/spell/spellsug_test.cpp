@@ -95,11 +95,11 @@ private slots:
         d.List1->addItem(QStringLiteral("kept"));
         QTest::mouseClick(d.Command1, Qt::LeftButton);
         QCOMPARE(f.fake.messages.shown.size(), 1);
-        const MessageSpec m = f.fake.messages.shown[0];
+        const MessageRequest m = f.fake.messages.shown[0];
         QCOMPARE(m.text, QStringLiteral("No word"));
         QCOMPARE(m.title, QStringLiteral("Error"));
-        QCOMPARE(m.icon, MessageSpec::Icon::Question);
-        QCOMPARE(m.buttons, MessageSpec::Buttons::Ok);
+        QCOMPARE(m.icon, MessageRequest::Icon::Question);
+        QCOMPARE(m.buttons, MessageRequest::Buttons::Ok);
         QVERIFY(d.Text2->text().isEmpty());
         QCOMPARE(listed(d.List1), QStringList{QStringLiteral("kept")});
         // The dictionary is not touched: a missing one would have been created.
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(f.fake.messages.shown.size(), 1);
         QCOMPARE(f.fake.messages.shown[0].text, QStringLiteral("Spelling is correct."));
         QCOMPARE(f.fake.messages.shown[0].title, QStringLiteral("Spell Check Message"));
-        QCOMPARE(f.fake.messages.shown[0].icon, MessageSpec::Icon::Information);
+        QCOMPARE(f.fake.messages.shown[0].icon, MessageRequest::Icon::Information);
         QCOMPARE(d.List1->count(), 0);
         QVERIFY(d.Text2->text().isEmpty());
     }
@@ -210,7 +210,7 @@ private slots:
         QCOMPARE(f.fake.messages.shown.size(), 1);
         QCOMPARE(f.fake.messages.shown[0].text, QStringLiteral("Spell Check Alpha for Tagsmith 1.0"));
         QCOMPARE(f.fake.messages.shown[0].title, QStringLiteral("About Spell Check Alpha"));
-        QCOMPARE(f.fake.messages.shown[0].icon, MessageSpec::Icon::Information);
+        QCOMPARE(f.fake.messages.shown[0].icon, MessageRequest::Icon::Information);
     }
 
     void openedFromToolsMenuAndCancelClosesOnlyIt()

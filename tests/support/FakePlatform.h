@@ -39,10 +39,10 @@ public:
 // Message boxes that answer from a script and record what they showed.
 class ScriptedMessageBoxes : public MessageBoxes {
 public:
-    MessageAnswer show(QWidget *, const MessageSpec &spec) override
+    MessageAnswer show(QWidget *, const MessageRequest &message) override
     {
-        shown.append(spec);
-        if (spec.buttons == MessageSpec::Buttons::Ok)
+        shown.append(message);
+        if (message.buttons == MessageRequest::Buttons::Ok)
             return MessageAnswer::Ok;
         return answers.isEmpty() ? MessageAnswer::No : answers.dequeue();
     }
@@ -54,7 +54,7 @@ public:
         return t;
     }
     QQueue<MessageAnswer> answers; // for Yes/No boxes; No when empty
-    QList<MessageSpec> shown;
+    QList<MessageRequest> shown;
 };
 
 class RecordingShell : public ShellOpen {

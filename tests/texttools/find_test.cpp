@@ -102,10 +102,10 @@ private slots:
 
         f.find(QStringLiteral("table"), true);
         QCOMPARE(f.messages(), QStringList{QStringLiteral("No matches found.")});
-        const MessageSpec &box = f.fake.messages.shown.constLast();
+        const MessageRequest &box = f.fake.messages.shown.constLast();
         QCOMPARE(box.title, QStringLiteral("Tagsmith"));
-        QCOMPARE(box.icon, MessageSpec::Icon::None);
-        QCOMPARE(box.buttons, MessageSpec::Buttons::Ok);
+        QCOMPARE(box.icon, MessageRequest::Icon::None);
+        QCOMPARE(box.buttons, MessageRequest::Buttons::Ok);
         QCOMPARE(f.box().selLength(), 0);
         QCOMPARE(f.box().selStart(), 7); // collapsed to its start
         QCOMPARE(f.editor->findState().lastMatch, 0);

@@ -150,8 +150,8 @@ private slots:
         QCOMPARE(printOnDefaultPrinter(fake.platform, nullptr, text, QStringLiteral("index.htm")),
                  PrintOutcome::Declined);
         QCOMPARE(fake.messages.texts(), QStringList{PrintMessages::NoPrinterAskPdf});
-        QCOMPARE(fake.messages.shown.constLast().icon, MessageSpec::Icon::Question);
-        QCOMPARE(fake.messages.shown.constLast().buttons, MessageSpec::Buttons::YesNo);
+        QCOMPARE(fake.messages.shown.constLast().icon, MessageRequest::Icon::Question);
+        QCOMPARE(fake.messages.shown.constLast().buttons, MessageRequest::Buttons::YesNo);
         QVERIFY(printers.ops.isEmpty());
 
         // Yes, then the save dialog cancelled.
@@ -182,7 +182,7 @@ private slots:
         fake.platform.printers = nullptr;
         QCOMPARE(printOnDefaultPrinter(fake.platform, nullptr, text, QString()), PrintOutcome::NoPrinter);
         QCOMPARE(fake.messages.texts().constLast(), PrintMessages::NoPrinter);
-        QCOMPARE(fake.messages.shown.constLast().icon, MessageSpec::Icon::Exclamation);
+        QCOMPARE(fake.messages.shown.constLast().icon, MessageRequest::Icon::Exclamation);
     }
 
     void printerFailureIsReported()
