@@ -138,8 +138,12 @@ void ScintillaTextBox::noteUnindexedEdit(bool insert, long pos, long length)
             return p >= pos ? p + length : p;
         return p > pos ? qMax(pos, p - length) : p;
     };
-    m_newTextFrom = qMin(moved(m_newTextFrom), pos);
-    m_newTextTo = qMax(moved(m_newTextTo), insert ? pos + length : pos);
+    m_newTextFrom = moved(m_newTextFrom);
+    m_newTextTo = moved(m_newTextTo);
+    if (insert) {
+        m_newTextFrom = qMin(m_newTextFrom, pos);
+        m_newTextTo = qMax(m_newTextTo, pos + length);
+    }
 }
 
 bool ScintillaTextBox::bytesAreIndexes() const

@@ -70,6 +70,19 @@ private slots:
         QCOMPARE(box.text(), QStringLiteral("abc\u00e9"));
         QCOMPARE(box.length(), 4);
         QCOMPARE(box.selStart(), 4);
+
+        // Typed, then text deleted after it and before it, all by keys.
+        box.setBytes(u8("abcdefghij"), TextEncoding::Utf8);
+        box.setSelStart(2);
+        typeText(&box, QStringLiteral("\u00e9"));
+        QTest::keyClick(&box, Qt::Key_End);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClick(&box, Qt::Key_Home);
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QCOMPARE(box.text(), QStringLiteral("b\u00e9cdefghi"));
+        QCOMPARE(box.length(), 9);
+        box.setSelection(1, 1);
+        QCOMPARE(box.selectedText(), QStringLiteral("\u00e9"));
     }
 
     // Pages of each kind in turn: every one comes back byte for byte and
