@@ -1,6 +1,7 @@
 // The Project Manager: the real dialog, at start-up and from the File menu.
 #include "ModalDriver.h"
 #include "support/EditorFixture.h"
+#include "support/ListText.h"
 
 #include "core/Paths.h"
 #include "editor/DialogPlacement.h"
@@ -21,13 +22,7 @@
 namespace {
 QString root(const EditorFixture &f) { return f.app.path() + QStringLiteral("/project"); }
 
-QStringList listed(const ProjMan *d)
-{
-    QStringList names;
-    for (int i = 0; i < d->List1->count(); ++i)
-        names << d->List1->item(i)->text();
-    return names;
-}
+QStringList listed(const ProjMan *d) { return listed(d->List1); }
 
 QStringList folderNames(const QString &dir)
 {

@@ -14,6 +14,7 @@
 #include "spell/SpellDictionary.h"
 #include "spell/frmSpell.h"
 #include "support/EditorFixture.h"
+#include "support/ListText.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -455,9 +456,7 @@ private slots:
 
         ProjMan dialog(e.state(), e.platform(), &e);
         dialog.load();
-        QStringList names;
-        for (int i = 0; i < dialog.List1->count(); ++i)
-            names << dialog.List1->item(i)->text();
+        const QStringList names = listed(dialog.List1);
         // Folders, and links to folders; a link to nowhere, a loop or a file is no project.
         QCOMPARE(names, (QStringList{QStringLiteral("default"), QStringLiteral("linked"), QStringLiteral("locked"),
                                      QStringLiteral("real")}));

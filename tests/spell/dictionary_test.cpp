@@ -1,5 +1,6 @@
 // The dictionary file and its lookup, on small generated word lists.
 #include "spell/SpellDictionary.h"
+#include "support/DictionaryBytes.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -9,13 +10,6 @@
 #include <cmath>
 
 namespace {
-QByteArray records(const QStringList &words)
-{
-    QByteArray bytes;
-    for (const QString &w : words)
-        bytes += SpellDictionary::encodeRecord(w.toLatin1());
-    return bytes;
-}
 
 // A raw record: tag, length field and whatever bytes follow, padded to 22.
 QByteArray rawRecord(quint16 tag, quint16 length, const QByteArray &body)
@@ -62,7 +56,7 @@ class DictionaryTest : public QObject {
 private slots:
     void findsWithoutRegardToCase()
     {
-        DictFile f(records({QStringLiteral("apple"), QStringLiteral("Hello"), QStringLiteral("zebra")}));
+        DictFile f(dictionaryBytes({QStringLiteral("apple"), QStringLiteral("Hello"), QStringLiteral("zebra")}));
         for (const QString &w : {QStringLiteral("Hello"), QStringLiteral("HELLO"), QStringLiteral("hello"),
                                  QStringLiteral("hElLo")}) {
             const auto r = f.dict().lookup(w);
@@ -105,7 +99,7 @@ private slots:
 
     void oneRecord()
     {
-        DictFile f(records({QStringLiteral("cat")}));
+        DictFile f(dictionaryBytes({QStringLiteral("cat")}));
         auto r = f.dict().lookup(QStringLiteral("CAT"));
         QVERIFY(r.found);
         QCOMPARE(r.lastProbe, qint64(1));
@@ -121,7 +115,7 @@ private slots:
     void suggestionWindow()
     {
         const QStringList words = sortedWords(200);
-        DictFile f(records(words));
+        DictFile f(dictionaryBytes(words));
         const qint64 n = words.size();
 
         // Before the first entry: records 1..76.
@@ -154,7 +148,7 @@ private slots:
 
     void storedCaseIsKept()
     {
-        DictFile f(records({QStringLiteral("london"), QStringLiteral("Paris"), QStringLiteral("ROME")}));
+        DictFile f(dictionaryBytes({QStringLiteral("london"), QStringLiteral("Paris"), QStringLiteral("ROME")}));
         QVERIFY(f.dict().lookup(QStringLiteral("paris")).found);
         QVERIFY(f.dict().lookup(QStringLiteral("rome")).found);
         const auto r = f.dict().suggest(QStringLiteral("parisx"));
@@ -165,7 +159,7 @@ private slots:
     {
         for (int n : {1, 2, 3, 4, 7, 8, 9, 100, 1000, 1025}) {
             const QStringList words = sortedWords(n);
-            DictFile f(records(words));
+            DictFile f(dictionaryBytes(words));
             const int bound = int(std::floor(std::log2(double(n)))) + 1;
             QStringList probes = words;
             probes << QStringLiteral("a") << QStringLiteral("zz");
@@ -198,7 +192,7 @@ private slots:
     {
         // Two whole records and 13 bytes of a third: three records, the last
         // read as far as it goes.
-        QByteArray bytes = records({QStringLiteral("cat"), QStringLiteral("dog")});
+        QByteArray bytes = dictionaryBytes({QStringLiteral("cat"), QStringLiteral("dog")});
         bytes += SpellDictionary::encodeRecord("zebra").left(13);
         DictFile f(bytes);
         QVERIFY(f.dict().lookup(QStringLiteral("zebra")).found);
@@ -206,19 +200,19 @@ private slots:
                  (QStringList{QStringLiteral("cat"), QStringLiteral("dog"), QStringLiteral("zebra")}));
 
         // The word itself cut short: what is there is the word.
-        bytes = records({QStringLiteral("ant")}) + SpellDictionary::encodeRecord("elephant").left(11);
+        bytes = dictionaryBytes({QStringLiteral("ant")}) + SpellDictionary::encodeRecord("elephant").left(11);
         DictFile g(bytes);
         QVERIFY(g.dict().lookup(QStringLiteral("elephan")).found);
         QVERIFY(!g.dict().lookup(QStringLiteral("elephant")).found);
 
         // Less than half a record left over is not a record.
-        bytes = records({QStringLiteral("ant")}) + SpellDictionary::encodeRecord("bee").left(10);
+        bytes = dictionaryBytes({QStringLiteral("ant")}) + SpellDictionary::encodeRecord("bee").left(10);
         DictFile h(bytes);
         QVERIFY(!h.dict().lookup(QStringLiteral("bee")).found);
         QCOMPARE(h.dict().suggest(QStringLiteral("bee")).suggestions, QStringList{QStringLiteral("ant")});
 
         // Half a descriptor: an empty entry, no crash.
-        bytes = records({QStringLiteral("ant")}) + QByteArray(13, '\0');
+        bytes = dictionaryBytes({QStringLiteral("ant")}) + QByteArray(13, '\0');
         bytes[22] = 8;
         DictFile k(bytes);
         QCOMPARE(k.dict().suggest(QStringLiteral("b")).suggestions, (QStringList{QStringLiteral("ant"), QString()}));
@@ -243,8 +237,8 @@ private slots:
         QCOMPARE(SpellDictionary::decodeRecord(rec.constData(), 0), QString());
 
         // In a file: the search goes on and the window lists what the records hold.
-        QByteArray bytes = rawRecord(0, 3, "aaa") + rawRecord(7, 3, "bbb") + records({QStringLiteral("cat")})
-                           + rawRecord(8, 500, "dogsdogsdogsdogsdogsXX") + records({QStringLiteral("zebra")});
+        QByteArray bytes = rawRecord(0, 3, "aaa") + rawRecord(7, 3, "bbb") + dictionaryBytes({QStringLiteral("cat")})
+                           + rawRecord(8, 500, "dogsdogsdogsdogsdogsXX") + dictionaryBytes({QStringLiteral("zebra")});
         DictFile f(bytes);
         QVERIFY(f.dict().lookup(QStringLiteral("cat")).found);
         QVERIFY(f.dict().lookup(QStringLiteral("ZEBRA")).found);
@@ -260,7 +254,7 @@ private slots:
     void sessionMatchesSingleLookups()
     {
         const QStringList words = sortedWords(6000);
-        DictFile f(records(words) + rawRecord(8, 40, "zzzz"));
+        DictFile f(dictionaryBytes(words) + rawRecord(8, 40, "zzzz"));
         const SpellDictionary dict = f.dict();
         SpellDictionary::Session session(dict);
         QRandomGenerator rng(3);
@@ -286,7 +280,7 @@ private slots:
 
     void longWordsAreNeverFound()
     {
-        DictFile f(records({QStringLiteral("abcdefghijklmnopqr")}));
+        DictFile f(dictionaryBytes({QStringLiteral("abcdefghijklmnopqr")}));
         QVERIFY(f.dict().lookup(QStringLiteral("ABCDEFGHIJKLMNOPQR")).found);
         QVERIFY(!f.dict().lookup(QStringLiteral("abcdefghijklmnopqrs")).found);
         // The builder's record keeps at most 18 characters.

@@ -2,7 +2,9 @@
 #include "spell/Profiler.h"
 #include "spell/SpellDictionary.h"
 #include "spell/frmSpell.h"
+#include "support/DictionaryBytes.h"
 #include "support/EditorFixture.h"
+#include "support/ListText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,22 +20,12 @@
 namespace {
 void writeDictionary(const TestAppDir &app, const QStringList &words)
 {
-    QByteArray bytes;
-    for (const QString &w : words)
-        bytes += SpellDictionary::encodeRecord(w.toLatin1());
-    app.write(QStringLiteral("spell.dat"), bytes);
+    app.write(QStringLiteral("spell.dat"), dictionaryBytes(words));
 }
 
 const QStringList kWords = {QStringLiteral("a"), QStringLiteral("is"), QStringLiteral("page"),
                             QStringLiteral("test"), QStringLiteral("this")};
 
-QStringList listed(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
 
 QString line(const QString &page, int position, const QString &word)
 {

@@ -1,7 +1,9 @@
 // The Spell Check dialog, driven through its widgets.
 #include "spell/SpellDictionary.h"
 #include "spell/frmSpellSug.h"
+#include "support/DictionaryBytes.h"
 #include "support/EditorFixture.h"
+#include "support/ListText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,22 +18,12 @@
 namespace {
 void writeDictionary(const TestAppDir &app, const QStringList &words)
 {
-    QByteArray bytes;
-    for (const QString &w : words)
-        bytes += SpellDictionary::encodeRecord(w.toLatin1());
-    app.write(QStringLiteral("spell.dat"), bytes);
+    app.write(QStringLiteral("spell.dat"), dictionaryBytes(words));
 }
 
 const QStringList kWords = {QStringLiteral("apple"), QStringLiteral("banana"), QStringLiteral("cherry"),
                             QStringLiteral("London"), QStringLiteral("Paris"), QStringLiteral("plum")};
 
-QStringList listed(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
 
 struct Fixture {
     Fixture()
