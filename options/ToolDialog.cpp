@@ -2,11 +2,11 @@
 
 #include "editor/DialogPlacement.h"
 #include "editor/Twips.h"
+#include "options/ProgramChooser.h"
 #include "platform/Desktop.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -88,25 +88,11 @@ bool ToolDialog::fieldsFilled()
     return false;
 }
 
-QString ToolDialog::browseFolder() const
-{
-    if (!m_chosenPath.isEmpty())
-        return QFileInfo(m_chosenPath).absolutePath();
-    return QStringLiteral("/usr/bin");
-}
-
 void ToolDialog::browse()
 {
-    OpenFileRequest request;
-    request.title = QStringLiteral("Choose Tool");
-    request.filter = QStringLiteral("Programs|*.exe");
-    request.defaultExt = QStringLiteral("EXE");
-    request.startFolder = browseFolder();
-    request.executablesOnly = true;
-    const QString chosen = m_platform.files.openFile(this, request);
     // Cancelling keeps the file chosen earlier, if any.
-    if (!chosen.isEmpty())
-        m_chosenPath = chosen;
+    m_chosenPath = chooseProgram(m_platform.files, this, QStringLiteral("Choose Tool"),
+                                 QStringLiteral("Programs|*.exe"), m_chosenPath, storedProgram());
     const QString name = QFileInfo(m_chosenPath).fileName();
     if (!name.isEmpty())
         Text2->setText(name);

@@ -42,8 +42,9 @@ protected:
     void centre();
     // Both boxes filled; shows the "Installation Error" message otherwise.
     bool fieldsFilled();
-    // Where the open-file dialog starts.
-    virtual QString browseFolder() const;
+    // The program the slot being edited holds, if any: "&Browse..." starts
+    // in its folder.
+    virtual QString storedProgram() const { return QString(); }
     // "&Ok" of the concrete dialog.
     virtual void okClicked() = 0;
 

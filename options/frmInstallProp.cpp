@@ -2,7 +2,6 @@
 
 #include "core/AppState.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 
@@ -27,14 +26,9 @@ void frmInstallProp::load()
                        : QString());
 }
 
-QString frmInstallProp::browseFolder() const
+QString frmInstallProp::storedProgram() const
 {
-    if (m_chosenPath.isEmpty() && m_slot >= 1 && m_slot <= kToolSlots) {
-        const QFileInfo old(m_state.ToolFilenames[m_slot]);
-        if (!m_state.ToolFilenames[m_slot].isEmpty() && old.absoluteDir().exists())
-            return old.absolutePath();
-    }
-    return ToolDialog::browseFolder();
+    return m_slot >= 1 && m_slot <= kToolSlots ? m_state.ToolFilenames[m_slot] : QString();
 }
 
 void frmInstallProp::okClicked()

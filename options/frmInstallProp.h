@@ -14,7 +14,7 @@ public:
     int slot() const { return m_slot; }
 
 protected:
-    QString browseFolder() const override;
+    QString storedProgram() const override;
     void okClicked() override;
 
 private:

@@ -7,6 +7,7 @@
 #include "editor/DialogPlacement.h"
 #include "editor/Twips.h"
 #include "editor/frmEditor.h"
+#include "options/ProgramChooser.h"
 #include "options/ToolTable.h"
 #include "options/frmInstallProp.h"
 #include "options/frmInstallTool.h"
@@ -17,7 +18,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -243,27 +243,11 @@ void frmOptions::browserOptionClicked(bool chosen)
                               chosen ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
-QString frmOptions::browserFolder() const
-{
-    if (!m_browserPath.isEmpty())
-        return QFileInfo(m_browserPath).absolutePath();
-    const QString stored = m_platform.settings.read(SettingsKeys::Settings, SettingsKeys::PBrowser, QString());
-    if (!stored.isEmpty() && QFileInfo(stored).absoluteDir().exists())
-        return QFileInfo(stored).absolutePath();
-    return QStringLiteral("/usr/bin");
-}
-
 void frmOptions::browseBrowser()
 {
-    OpenFileRequest request;
-    request.title = QStringLiteral("Find Browser");
-    request.filter = QStringLiteral("Program|*.EXE");
-    request.defaultExt = QStringLiteral("EXE");
-    request.startFolder = browserFolder();
-    request.executablesOnly = true;
-    const QString chosen = m_platform.files.openFile(this, request);
-    if (!chosen.isEmpty())
-        m_browserPath = chosen;
+    const QString stored = m_platform.settings.read(SettingsKeys::Settings, SettingsKeys::PBrowser, QString());
+    m_browserPath = chooseProgram(m_platform.files, this, QStringLiteral("Find Browser"),
+                                  QStringLiteral("Program|*.EXE"), m_browserPath, stored);
     // Cancelled before any browser was chosen in this opening: the label and
     // the stored browser stay as they are rather than being emptied.
     if (m_browserPath.isEmpty())

@@ -67,7 +67,6 @@ private:
     void list1Click();
     void projManClicked(int index);
     void browserOptionClicked(bool chosen);
-    QString browserFolder() const;
 
     frmEditor &m_editor;
     AppState &m_state;
