@@ -27,6 +27,19 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*"; [ -f "$WORK/app.log" ] && sed 's/^/  program: /' "$WORK/app.log"; exit 1; }
 step() { echo "-- $*"; }
+# Sets the variable named $1 to the id of the visible window whose title
+# matches $2, waiting up to ten seconds (empty if none came); fails with $3 if
+# the program ends first.
+wait_window() {
+    local id=""
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n1)
+        [ -n "$id" ] && break
+        kill -0 "$APP_PID" 2>/dev/null || fail "$3"
+        sleep 0.1
+    done
+    printf -v "$1" '%s' "$id"
+}
 
 # A copy of the application directory, so the projects are created in it.
 APP="$WORK/app"
@@ -54,13 +67,7 @@ env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR XDG_CONFIG_HOME="$WORK/config" \
 APP_PID=$!
 
 # The main window, titled after the page's TITLE.
-WIN=""
-for _ in $(seq 100); do
-    WIN=$(xdotool search --onlyvisible --name '^Start - Tagsmith$' 2>/dev/null | head -n1)
-    [ -n "$WIN" ] && break
-    kill -0 "$APP_PID" 2>/dev/null || fail "tagsmith ended at start"
-    sleep 0.1
-done
+wait_window WIN '^Start - Tagsmith$' "tagsmith ended at start"
 [ -n "$WIN" ] || fail "no main window \"Start - Tagsmith\" appeared"
 sleep 0.5 # let the first paint settle
 
@@ -116,13 +123,7 @@ echo "not a folder" > "$BAD/project"
 env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR XDG_CONFIG_HOME="$WORK/config" \
     "$BAD/tagsmith" >"$WORK/app.log" 2>&1 &
 APP_PID=$!
-BOX=""
-for _ in $(seq 100); do
-    BOX=$(xdotool search --onlyvisible --name '^Start Error$' 2>/dev/null | head -n1)
-    [ -n "$BOX" ] && break
-    kill -0 "$APP_PID" 2>/dev/null || fail "tagsmith ended without a message"
-    sleep 0.1
-done
+wait_window BOX '^Start Error$' "tagsmith ended without a message"
 [ -n "$BOX" ] || fail "no \"Start Error\" message box appeared"
 xdotool search --onlyvisible --name 'Tagsmith$' >/dev/null 2>&1 && fail "the main window opened behind the message"
 sleep 0.3
