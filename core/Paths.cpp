@@ -57,8 +57,11 @@ QStringList listPages(const QString &folder)
     QStringList pages;
     const QDir d(folder);
     const QFileInfoList entries = d.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    // Only plain files are pages: a pipe or a device named like one would
+    // block or never end when read. A link whose target is missing is
+    // listed (its page may come back), and refused when opened.
     for (const QFileInfo &fi : entries)
-        if (isPageName(fi.fileName()))
+        if (isPageName(fi.fileName()) && (fi.isFile() || (fi.isSymLink() && !fi.exists())))
             pages << fi.fileName();
     sortNoCase(pages);
     return pages;
