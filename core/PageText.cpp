@@ -4,42 +4,89 @@
 
 #include <cstring>
 
+namespace {
+// Windows-1252 bytes 0x80..0x9F; the five unassigned ones keep their own number.
+constexpr char16_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char16_t windows1252Char(uchar b) { return b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b); }
+
+// The byte for a character of the code page, or -1.
+int windows1252Byte(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return int(c);
+    for (int i = 0; i < 32; ++i)
+        if (kHigh[i] == c)
+            return 0x80 + i;
+    return -1;
+}
+
+void appendUtf8(QByteArray &out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// Length of the valid UTF-8 sequence at s[i] and its code point; 0 when the
+// bytes there are not one.
+int utf8Sequence(const uchar *s, qsizetype i, qsizetype size, char32_t &cp)
+{
+    const uchar c = s[i];
+    int extra;
+    if (c >= 0xC2 && c <= 0xDF) { extra = 1; cp = c & 0x1F; }
+    else if (c >= 0xE0 && c <= 0xEF) { extra = 2; cp = c & 0x0F; }
+    else if (c >= 0xF0 && c <= 0xF4) { extra = 3; cp = c & 0x07; }
+    else return 0;
+    if (i + extra >= size)
+        return 0;
+    for (int k = 1; k <= extra; ++k) {
+        if ((s[i + k] & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (s[i + k] & 0x3F);
+    }
+    if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF))
+        || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return extra + 1;
+}
+
+// Index of the first byte at or after i that is not ASCII.
+qsizetype asciiRunEnd(const uchar *s, qsizetype i, qsizetype size)
+{
+    while (i + 8 <= size) {
+        quint64 chunk;
+        memcpy(&chunk, s + i, 8);
+        if (chunk & 0x8080808080808080ULL)
+            break;
+        i += 8;
+    }
+    while (i < size && s[i] < 0x80)
+        ++i;
+    return i;
+}
+} // namespace
+
 bool isValidUtf8(const char *data, qsizetype size)
 {
     const auto *s = reinterpret_cast<const unsigned char *>(data);
     qsizetype i = 0;
-    while (i < size) {
-        // Fast path over plain ASCII, eight bytes at a time.
-        while (i + 8 <= size) {
-            quint64 chunk;
-            memcpy(&chunk, s + i, 8);
-            if (chunk & 0x8080808080808080ULL)
-                break;
-            i += 8;
-        }
-        if (i >= size)
-            break;
-        const unsigned char c = s[i];
-        if (c < 0x80) { ++i; continue; }
-        int extra;
-        unsigned int cp;
-        if (c >= 0xC2 && c <= 0xDF) { extra = 1; cp = c & 0x1F; }
-        else if (c >= 0xE0 && c <= 0xEF) { extra = 2; cp = c & 0x0F; }
-        else if (c >= 0xF0 && c <= 0xF4) { extra = 3; cp = c & 0x07; }
-        else return false;
-        if (i + extra >= size)
+    while ((i = asciiRunEnd(s, i, size)) < size) {
+        char32_t cp;
+        const int n = utf8Sequence(s, i, size, cp);
+        if (n == 0)
             return false;
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char cc = s[i + k];
-            if ((cc & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-        if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF))
-            || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += extra + 1;
+        i += n;
     }
     return true;
 }
@@ -53,19 +100,75 @@ QString utf8ToText(const char *data, qsizetype size)
     return decoder.decode(QByteArrayView(data, size));
 }
 
+QByteArray windows1252ToUtf8(QByteArrayView bytes)
+{
+    const auto *s = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype size = bytes.size();
+    QByteArray out;
+    out.reserve(size + size / 8);
+    qsizetype i = 0;
+    while (i < size) {
+        const qsizetype end = asciiRunEnd(s, i, size);
+        out.append(bytes.data() + i, end - i);
+        i = end;
+        if (i < size)
+            appendUtf8(out, windows1252Char(s[i++]));
+    }
+    return out;
+}
+
+QByteArray utf8ToWindows1252(QByteArrayView utf8)
+{
+    const auto *s = reinterpret_cast<const uchar *>(utf8.data());
+    const qsizetype size = utf8.size();
+    QByteArray out;
+    out.reserve(size);
+    qsizetype i = 0;
+    while (i < size) {
+        const qsizetype end = asciiRunEnd(s, i, size);
+        out.append(utf8.data() + i, end - i);
+        i = end;
+        if (i >= size)
+            break;
+        char32_t cp = 0;
+        const int n = utf8Sequence(s, i, size, cp);
+        if (n == 0) {
+            out += char(s[i++]); // not UTF-8: kept as it is
+            continue;
+        }
+        i += n;
+        const int b = windows1252Byte(cp);
+        if (b >= 0)
+            out += char(b);
+        else
+            out += "&#" + QByteArray::number(uint(cp)) + ';';
+    }
+    return out;
+}
+
 TextEncoding detectEncoding(const QByteArray &bytes)
 {
-    return isValidUtf8(bytes.constData(), bytes.size()) ? TextEncoding::Utf8 : TextEncoding::Latin1;
+    return isValidUtf8(bytes.constData(), bytes.size()) ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+}
+
+QString decodeBytes(QByteArrayView bytes, TextEncoding encoding)
+{
+    if (encoding == TextEncoding::Utf8)
+        return utf8ToText(bytes.data(), bytes.size());
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = windows1252Char(uchar(bytes[i]));
+    return text;
 }
 
 PageText decodePage(const QByteArray &bytes)
 {
-    if (isValidUtf8(bytes.constData(), bytes.size()))
-        return {utf8ToText(bytes.constData(), bytes.size()), TextEncoding::Utf8};
-    return {QString::fromLatin1(bytes), TextEncoding::Latin1};
+    const TextEncoding encoding = detectEncoding(bytes);
+    return {decodeBytes(bytes, encoding), encoding};
 }
 
 QByteArray encodePage(const QString &text, TextEncoding encoding)
 {
-    return encoding == TextEncoding::Utf8 ? text.toUtf8() : text.toLatin1();
+    return encoding == TextEncoding::Utf8 ? text.toUtf8() : utf8ToWindows1252(text.toUtf8());
 }

@@ -1,13 +1,19 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // How a page's bytes became text. Pages are plain 8-bit files: a file whose
-// bytes are valid UTF-8 is shown as UTF-8, any other file byte for byte as
-// Latin-1 (every byte one character). Saving uses the encoding the page was
-// read with, so an unedited page is written back byte for byte.
-enum class TextEncoding { Utf8, Latin1 };
+// bytes are valid UTF-8 is shown as UTF-8, any other file as Windows-1252
+// (the ANSI code page pages were written in), every byte one character; the
+// five bytes that code page leaves unassigned stand for the control
+// characters of the same number, so every byte comes back as it was.
+// Saving uses the encoding the page was read with, so an unedited page is
+// written back byte for byte. A character Windows-1252 cannot hold is
+// written as an HTML numeric character reference ("&#20013;"), which a
+// browser shows as that very character.
+enum class TextEncoding { Utf8, Windows1252 };
 
 struct PageText {
     QString text;
@@ -21,3 +27,12 @@ QString utf8ToText(const char *data, qsizetype size);
 TextEncoding detectEncoding(const QByteArray &bytes);
 PageText decodePage(const QByteArray &bytes);
 QByteArray encodePage(const QString &text, TextEncoding encoding);
+// Bytes in the given encoding as text.
+QString decodeBytes(QByteArrayView bytes, TextEncoding encoding);
+
+// Windows-1252 bytes to and from UTF-8 bytes (the editing area keeps every
+// page as UTF-8). Converting back writes a character outside the code page
+// as a numeric character reference; a byte that is not part of valid UTF-8
+// is kept as it is.
+QByteArray windows1252ToUtf8(QByteArrayView bytes);
+QByteArray utf8ToWindows1252(QByteArrayView utf8);

@@ -30,9 +30,14 @@ public:
     virtual void setBytes(const QByteArray &bytes, TextEncoding encoding)
     {
         setEncoding(encoding);
-        setText(encoding == TextEncoding::Utf8 ? utf8ToText(bytes.constData(), bytes.size())
-                                               : QString::fromLatin1(bytes));
+        setText(decodeBytes(bytes, encoding));
     }
+
+    // Whether the text differs from what was last loaded or saved: edits since
+    // then that were not all undone. Loading text, and marking it saved,
+    // clears it; marking it edited sets it until the next save.
+    virtual bool isModified() const = 0;
+    virtual void setModified(bool modified) = 0;
 
     virtual int length() const = 0;
     // Character at 0-based position, or a null QChar outside the text.

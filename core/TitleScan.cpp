@@ -39,8 +39,7 @@ QString scanTitle(const QByteArray &bytes, TextEncoding encoding, bool dropContr
     const qsizetype at = bytes.indexOf("<TITLE>");
     const qsizetype from = at < 0 ? 0 : at;
     const QByteArray window = bytes.mid(from, kWindowBytes);
-    const QString text = encoding == TextEncoding::Utf8 ? utf8ToText(window.constData(), window.size())
-                                                        : QString::fromLatin1(window);
+    const QString text = decodeBytes(window, encoding);
     // The window starts with the tag, or (without one) with the text itself.
     return scanTitle(text, dropControlChars);
 }

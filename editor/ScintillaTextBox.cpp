@@ -110,6 +110,7 @@ void ScintillaTextBox::newDocument(qsizetype capacity)
     sci(SCI_SETEOLMODE, eolMode);
     m_charIndex = false;
     m_newTextFrom = m_newTextTo = -1;
+    m_markedModified = false;
 }
 
 long ScintillaTextBox::sci(unsigned int msg, unsigned long w, long l) const
@@ -121,7 +122,7 @@ long ScintillaTextBox::docBytes() const { return sci(SCI_GETLENGTH); }
 
 void ScintillaTextBox::noteUnindexedEdit(bool insert, long pos, long length)
 {
-    if (m_charIndex || m_encoding != TextEncoding::Utf8)
+    if (m_charIndex)
         return;
     // Widen the span of text that may hold new characters, moving it along
     // with the edit. Only inserted text can bring in characters other than
@@ -148,8 +149,6 @@ void ScintillaTextBox::noteUnindexedEdit(bool insert, long pos, long length)
 
 bool ScintillaTextBox::bytesAreIndexes() const
 {
-    if (m_encoding == TextEncoding::Latin1)
-        return true;
     // The text inserted since the last look is checked here, once the edit
     // is complete (the change notifications come before the text is in).
     if (m_newTextFrom >= 0 && !m_charIndex) {
@@ -190,23 +189,31 @@ long ScintillaTextBox::toByte(int index) const
     return pos == 0 ? docBytes() : pos; // 0 means past the end
 }
 
-QByteArray ScintillaTextBox::encode(const QString &text) const { return encodePage(text, m_encoding); }
+QByteArray ScintillaTextBox::encode(const QString &text) const { return text.toUtf8(); }
 
-QString ScintillaTextBox::decode(const char *data, long size) const
-{
-    return m_encoding == TextEncoding::Utf8 ? utf8ToText(data, size) : QString::fromLatin1(data, size);
-}
+QString ScintillaTextBox::decode(const char *data, long size) const { return utf8ToText(data, size); }
 
 QByteArray ScintillaTextBox::bytes() const
 {
-    const auto *p = reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER));
-    return QByteArray(p, docBytes());
+    QByteArray out;
+    withBytes([&out](QByteArrayView bytes) {
+        out = bytes.toByteArray();
+        return true;
+    });
+    return out;
+}
+
+QByteArrayView ScintillaTextBox::utf8() const
+{
+    return QByteArrayView(reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER)), docBytes());
 }
 
 bool ScintillaTextBox::withBytes(const std::function<bool(QByteArrayView)> &use) const
 {
-    const auto *p = reinterpret_cast<const char *>(sci(SCI_GETCHARACTERPOINTER));
-    return use(QByteArrayView(p, docBytes()));
+    // A UTF-8 page is lent as it stands; any other is converted back.
+    if (m_encoding == TextEncoding::Utf8)
+        return use(utf8());
+    return use(utf8ToWindows1252(utf8()));
 }
 
 QString ScintillaTextBox::text() const
@@ -219,25 +226,15 @@ QString ScintillaTextBox::text() const
     return m_textCache;
 }
 
-void ScintillaTextBox::setEncoding(TextEncoding encoding)
-{
-    if (encoding == m_encoding)
-        return;
-    // Re-read the current text in the new encoding.
-    const QString current = text();
-    setBytes(encodePage(current, encoding), encoding);
-}
+// The text stays as it is; only the bytes it is saved as change.
+void ScintillaTextBox::setEncoding(TextEncoding encoding) { m_encoding = encoding; }
 
 void ScintillaTextBox::setText(const QString &text) { loadBytes(encode(text)); }
 
 void ScintillaTextBox::setBytes(const QByteArray &bytes, TextEncoding encoding)
 {
-    if (encoding != m_encoding) {
-        m_encoding = encoding;
-        m_textCacheValid = false;
-        setUtf8(encoding == TextEncoding::Utf8);
-    }
-    loadBytes(bytes);
+    m_encoding = encoding;
+    loadBytes(encoding == TextEncoding::Utf8 ? bytes : windows1252ToUtf8(bytes));
 }
 
 void ScintillaTextBox::loadBytes(const QByteArray &bytes)
@@ -260,7 +257,7 @@ void ScintillaTextBox::loadBytes(const QByteArray &bytes)
     setWrapMode(wrap ? WrapWord : WrapNone);
     sci(SCI_SETHSCROLLBAR, !wrap);
     // The index, when needed, is built as the text goes in.
-    if (m_encoding == TextEncoding::Utf8 && hasNonAscii(bytes.constData(), bytes.size())) {
+    if (hasNonAscii(bytes.constData(), bytes.size())) {
         sci(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
         m_charIndex = true;
     }
@@ -272,17 +269,21 @@ void ScintillaTextBox::loadBytes(const QByteArray &bytes)
     flushChange();
 }
 
+bool ScintillaTextBox::isModified() const { return m_markedModified || sci(SCI_GETMODIFY) != 0; }
+
+void ScintillaTextBox::setModified(bool modified)
+{
+    m_markedModified = modified;
+    if (!modified)
+        sci(SCI_SETSAVEPOINT);
+}
+
 int ScintillaTextBox::length() const { return toIndex(docBytes()); }
 
 QChar ScintillaTextBox::charAt(int pos) const
 {
     if (pos < 0)
         return QChar();
-    if (m_encoding == TextEncoding::Latin1) {
-        if (pos >= docBytes())
-            return QChar();
-        return QChar(uchar(sci(SCI_GETCHARAT, pos)));
-    }
     const long b = toByte(pos);
     const long total = docBytes();
     if (b >= total)

@@ -6,8 +6,9 @@
 
 // The editing area: a Scintilla editor that keeps the page's bytes exactly
 // (CR LF, lone LF, lone CR are all kept as they are) behind the TextBox
-// interface. Positions are counted in UTF-16 units of the text, so a
-// character of a Latin-1 page is one position and CR LF is two.
+// interface. Every page is kept as UTF-8 (a Windows-1252 page is converted
+// on loading and back on saving). Positions are counted in UTF-16 units of
+// the text, so CR LF is two.
 class ScintillaTextBox : public QsciScintilla, public TextBox {
     Q_OBJECT
 public:
@@ -20,6 +21,8 @@ public:
     void setEncoding(TextEncoding encoding) override;
     QByteArray bytes() const override;
     bool withBytes(const std::function<bool(QByteArrayView)> &use) const override;
+    // The text as the editing area keeps it (UTF-8), valid until it changes.
+    QByteArrayView utf8() const;
     void setBytes(const QByteArray &bytes, TextEncoding encoding) override;
     int length() const override;
     QChar charAt(int pos) const override;
@@ -29,6 +32,8 @@ public:
     void setSelection(int start, int length) override;
     QString selectedText() const override;
     void replaceSelection(const QString &text) override;
+    bool isModified() const override;
+    void setModified(bool modified) override;
     bool isEnabled() const override { return QWidget::isEnabled(); }
     void setEnabled(bool enabled) override { QWidget::setEnabled(enabled); }
 
@@ -76,6 +81,7 @@ private:
     // for the whole text of a possibly huge page again and again.
     mutable QString m_textCache;
     mutable bool m_textCacheValid = false;
+    bool m_markedModified = false; // set by setModified(true) until the next save point
     bool m_changePending = false;
     bool m_flushQueued = false;
 };

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 FUZZ_CHECK(c.unicode() >= 31 && c.unicode() <= 126);
         }
         // The other encoding must be just as safe on the same bytes.
-        const TextEncoding other = page.encoding == TextEncoding::Utf8 ? TextEncoding::Latin1 : TextEncoding::Utf8;
+        const TextEncoding other = page.encoding == TextEncoding::Utf8 ? TextEncoding::Windows1252 : TextEncoding::Utf8;
         FUZZ_CHECK(scanTitle(bytes, other, drop).size() <= 49);
     }
     const QString caption = captionForTitle(scanTitle(page.text, true));
