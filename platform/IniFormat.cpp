@@ -1,5 +1,7 @@
 #include "platform/IniFormat.h"
 
+#include <QHash>
+
 namespace {
 
 QString unescape(const QString &raw)
@@ -45,32 +47,48 @@ IniSection *findSection(IniDocument &doc, const QString &name)
 IniDocument parseIni(const QByteArray &bytes)
 {
     IniDocument doc;
-    IniSection *current = nullptr;
+    // Sections and keys are found through these indexes, so that reading a
+    // file takes time in proportion to its size however many keys it holds.
+    QHash<QString, qsizetype> sectionAt;
+    QList<QHash<QString, qsizetype>> keyAt;
+    qsizetype current = -1;
     const QString text = QString::fromUtf8(bytes);
-    const auto lines = text.split(u'\n');
-    for (QString line : lines) {
+    for (QStringView line : QStringView(text).split(u'\n')) {
         if (line.endsWith(u'\r'))
             line.chop(1);
-        const QString trimmed = line.trimmed();
+        const QStringView trimmed = line.trimmed();
         if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#'))
             continue;
         if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
-            const QString name = trimmed.mid(1, trimmed.size() - 2).trimmed();
-            current = findSection(doc, name);
-            if (!current) {
+            const QString name = trimmed.mid(1, trimmed.size() - 2).trimmed().toString();
+            const QString folded = name.toCaseFolded();
+            const auto found = sectionAt.constFind(folded);
+            if (found != sectionAt.constEnd()) {
+                current = *found;
+            } else {
+                current = doc.size();
+                sectionAt.insert(folded, current);
                 doc.append(IniSection{name, {}});
-                current = &doc.last();
+                keyAt.append(QHash<QString, qsizetype>());
             }
             continue;
         }
-        const int eq = line.indexOf(u'=');
-        if (eq <= 0 || !current)
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq <= 0 || current < 0)
             continue;
-        const QString key = line.left(eq).trimmed();
+        const QString key = line.left(eq).trimmed().toString();
         if (key.isEmpty())
             continue;
-        iniSet(doc, current->name, key, unescape(line.mid(eq + 1)));
-        current = findSection(doc, current->name); // iniSet may have grown the list
+        const QString value = unescape(line.mid(eq + 1).toString());
+        auto &keys = keyAt[current];
+        const QString folded = key.toCaseFolded();
+        const auto found = keys.constFind(folded);
+        if (found != keys.constEnd()) {
+            doc[current].entries[*found].second = value; // a later duplicate wins
+        } else {
+            keys.insert(folded, doc[current].entries.size());
+            doc[current].entries.append(qMakePair(key, value));
+        }
     }
     return doc;
 }

@@ -1,16 +1,24 @@
 #include "platform/IniSettingsStore.h"
 
+#include "core/PageText.h"
 #include "core/SafeFile.h"
 #include "core/SettingsKeys.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
+
+bool isSettingsText(const QByteArray &bytes)
+{
+    return !bytes.contains('\0') && isValidUtf8(bytes.constData(), bytes.size());
+}
 
 IniSettingsStore::IniSettingsStore(const QString &filePath) : m_path(filePath)
 {
     QByteArray bytes;
-    // A missing or unreadable file reads as an empty store: every key gets its default.
+    // A missing or unreadable file reads as an empty store: every key gets
+    // its default. Of a damaged one, whatever lines can be read are taken.
     if (readWholeFile(m_path, bytes))
         m_doc = parseIni(bytes);
 }
@@ -32,9 +40,51 @@ bool IniSettingsStore::contains(const QString &section, const QString &key) cons
     return iniFind(m_doc, section, key) != nullptr;
 }
 
+bool IniSettingsStore::store(const QString &section, const QString &key, const QString &value, QString &why)
+{
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
+        why = QStringLiteral("its folder cannot be made");
+        return false;
+    }
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    if (!lock.tryLock(5000)) {
+        why = QStringLiteral("another program holds it locked");
+        return false;
+    }
+    // What is on disk now, with what other instances wrote since; without a
+    // file, what this run knows.
+    IniDocument onDisk = m_doc;
+    if (QFileInfo::exists(m_path)) {
+        QByteArray bytes;
+        if (!readWholeFile(m_path, bytes, &why))
+            return false; // never replace what cannot be read
+        // A file that is not plain text (UTF-16, binary, damaged) is kept
+        // aside before it is replaced.
+        if (!isSettingsText(bytes) && !writeFileSafely(m_path + QStringLiteral(".bad"), bytes, &why))
+            return false;
+        onDisk = parseIni(bytes);
+    }
+    iniSet(onDisk, section, key, value);
+    if (!writeFileSafely(m_path, serializeIni(onDisk), &why))
+        return false;
+    m_doc = onDisk;
+    return true;
+}
+
 bool IniSettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
+    // The value holds for this run whatever happens on disk.
     iniSet(m_doc, section, key, value);
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    return writeFileSafely(m_path, serializeIni(m_doc));
+    QString why;
+    if (store(section, key, value, why)) {
+        m_failing = false;
+        return true;
+    }
+    if (!m_failing && m_onFailure)
+        m_onFailure(QStringLiteral("Tagsmith could not save its settings in the file\n")
+                    + QDir::toNativeSeparators(m_path) + QStringLiteral("\n(") + why
+                    + QStringLiteral(").\n\nThe settings already in that file are kept; the change just made "
+                                     "lasts only until Tagsmith ends."));
+    m_failing = true;
+    return false;
 }
