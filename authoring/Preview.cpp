@@ -51,9 +51,10 @@ void run(frmEditor &editor)
     Platform &platform = editor.platform();
 
     // Always save first, also when the preview then fails or only shows its
-    // message. A failed save has shown its own message; the browser then
-    // shows the file as it last was.
-    SavePage(platform, editor, state.CurrentPagePath);
+    // message. A failed save has shown its own message and ends the command:
+    // the browser would show the file without the text on screen.
+    if (!SavePage(platform, editor, state.CurrentPagePath))
+        return;
 
     const QString page = Paths::pagePath(state.appDir, state.CurrentProject, editor.currentPageName());
     const Plan p = plan(platform.settings, page);

@@ -1,13 +1,40 @@
 #include "core/PageOps.h"
 
 #include "core/PageText.h"
+#include "core/RecoveryStore.h"
 #include "core/SafeFile.h"
 #include "core/TextBox.h"
 #include "core/TitleScan.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+namespace {
+void showSaveError(Platform &platform, PageView &view)
+{
+    platform.messages.inform(view.window(), kSaveErrorText, QStringLiteral("Tagsmith"),
+                             MessageRequest::Icon::Exclamation);
+}
+
+bool writePage(Platform &platform, PageView &view, const QString &path)
+{
+    TextBox &box = view.txtEdit();
+    const bool written = box.withBytes([&](QByteArrayView bytes) {
+        if (!writeFileSafely(path, bytes))
+            return false;
+        view.onDisk.remember(path, bytes);
+        return true;
+    });
+    if (!written) {
+        showSaveError(platform, view);
+        return false;
+    }
+    box.setModified(false);
+    return true;
+}
+} // namespace
 
 bool OpenPage(Platform &platform, PageView &view, const QString &path)
 {
@@ -18,20 +45,44 @@ bool OpenPage(Platform &platform, PageView &view, const QString &path)
     }
     const TextEncoding encoding = detectEncoding(bytes);
     view.txtEdit().setBytes(bytes, encoding);
+    view.onDisk.remember(path, bytes);
     view.setCaption(captionForTitle(scanTitle(bytes, encoding, true)));
     return true;
 }
 
+QString conflictQuestion(const QString &path, const QString &copiesFolder)
+{
+    return QDir::toNativeSeparators(path)
+           + QStringLiteral(" was changed by another program after Tagsmith read it, and the text on screen "
+                            "has changed too.\n\nReplace the other program's version with the text on screen?\n\n"
+                            "The version you do not keep is saved in ")
+           + QDir::toNativeSeparators(copiesFolder) + u'.';
+}
+
 bool SavePage(Platform &platform, PageView &view, const QString &path)
 {
-    const bool written = view.txtEdit().withBytes(
-        [&path](QByteArrayView bytes) { return writeFileSafely(path, bytes); });
-    if (!written) {
-        platform.messages.inform(view.window(), kSaveErrorText, QStringLiteral("Tagsmith"),
-                                 MessageRequest::Icon::Exclamation);
+    TextBox &box = view.txtEdit();
+    QByteArray onDisk;
+    if (view.onDisk.check(path, &onDisk) != PageGuard::Disk::Changed)
+        return writePage(platform, view, path);
+
+    // Another program (or another Tagsmith) wrote the page since it was read.
+    if (!box.isModified())
+        return OpenPage(platform, view, path); // its version stands: show it
+    RecoveryStore &recovery = platform.recovery;
+    if (platform.messages.confirm(view.window(), conflictQuestion(path, recovery.copiesFolder()))) {
+        if (recovery.keepCopy(path, onDisk).isEmpty()) {
+            showSaveError(platform, view);
+            return false;
+        }
+        return writePage(platform, view, path);
+    }
+    const bool kept = box.withBytes([&](QByteArrayView bytes) { return !recovery.keepCopy(path, bytes).isEmpty(); });
+    if (!kept) {
+        showSaveError(platform, view);
         return false;
     }
-    return true;
+    return OpenPage(platform, view, path);
 }
 
 bool SavePageAs(Platform &platform, PageView &view, const QString &path)
@@ -43,5 +94,6 @@ bool SavePageAs(Platform &platform, PageView &view, const QString &path)
 
 bool closeReasonEndsProgram(CloseReason reason)
 {
-    return reason == CloseReason::ControlMenu || reason == CloseReason::TaskManager;
+    return reason == CloseReason::ControlMenu || reason == CloseReason::TaskManager
+           || reason == CloseReason::AppShutdown;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PageGuard.h"
+
 #include <QString>
 
 struct AppState;
@@ -16,6 +18,9 @@ public:
     virtual QString caption() const = 0;
     virtual int pageCount() const = 0; // entries of the page list
     virtual QWidget *window() = 0;     // parent for message boxes
+
+    // What the page on screen was on disk when it was last read or written.
+    PageGuard onDisk;
 };
 
 // Why a window is being closed (the platform's unload reasons).
@@ -27,14 +32,25 @@ inline const QString kSaveErrorText = QStringLiteral("Error occurred while tryin
 inline const QString kOverwriteText = QStringLiteral("Overwrite existing file?");
 
 // Reads the page into the editing area and sets the caption from its title.
-// On failure shows the open error and leaves text and caption as they were.
+// On failure (also for anything but a regular file, or a file too large to
+// edit) shows the open error and leaves text and caption as they were.
 bool OpenPage(Platform &platform, PageView &view, const QString &path);
-// Writes the editing area's text to path, without asking. On failure shows
-// the save error; the file on disk is then left as it was.
+
+// Writes the editing area's text to path, without asking, unless that would
+// replace what another program wrote there since the page was read:
+// - changed on disk, unchanged on screen: nothing is written and the disk's
+//   version is put on screen instead;
+// - changed on both: the user is asked whether to overwrite; the version not
+//   kept is put aside as a recovery copy.
+// Returns whether the page on screen is safely on disk now. On a failed
+// write it shows the save error and the file on disk is left as it was.
 bool SavePage(Platform &platform, PageView &view, const QString &path);
 // Like SavePage, but asks "Overwrite existing file?" first when path exists;
 // returns false (and writes nothing) on No.
 bool SavePageAs(Platform &platform, PageView &view, const QString &path);
+
+// The question asked when a page changed both on disk and on screen.
+QString conflictQuestion(const QString &path, const QString &copiesFolder);
 
 // Whether closing for this reason saves the page and placement and ends the program.
 bool closeReasonEndsProgram(CloseReason reason);

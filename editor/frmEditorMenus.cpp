@@ -203,8 +203,8 @@ void frmEditor::fileItem(int index)
 {
     switch (index) {
     case 0:
-        if (Combo1->count() > 0)
-            SavePage(m_platform, *this, m_state.CurrentPagePath);
+        if (!leavePage())
+            return; // not saved: the page stays on screen
         if (!Commands::projectManager(*this))
             return;
         Combo1->clear();
@@ -224,9 +224,9 @@ void frmEditor::fileItem(int index)
     case 7: Commands::properties(*this); break;
     case 9: Commands::preview(*this); break;
     case 11:
-        if (Combo1->count() > 0)
-            SavePage(m_platform, *this, m_state.CurrentPagePath);
-        m_platform.end.endNow();
+        // The placement is not saved on this way out.
+        if (saveBeforeEnding())
+            m_platform.end.endNow();
         break;
     default: break;
     }
@@ -310,8 +310,9 @@ void frmEditor::toggleStatusBar()
 void frmEditor::toolsItem(int index)
 {
     if (index == 0) {
-        SavePage(m_platform, *this, m_state.CurrentPagePath);
-        Commands::checkSpelling(*this);
+        // The profiler reads the page's file: only once the text is in it.
+        if (SavePage(m_platform, *this, m_state.CurrentPagePath))
+            Commands::checkSpelling(*this);
     } else if (index == 2) {
         m_platform.shell.open(Paths::projectFolder(m_state.appDir, m_state.CurrentProject));
     } else if (index >= 3 && index <= 11) {

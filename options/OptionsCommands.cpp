@@ -27,6 +27,11 @@ void startTool(frmEditor &editor, int slot)
         platform.settings.read(SettingsKeys::Tools, SettingsKeys::toolFilename(slot), QString());
     if (program.isEmpty())
         return;
+    // The tool works on the files: give it the text on screen first. If that
+    // fails the save error has been shown, and the tool is not started on a
+    // file that lacks the text.
+    if (editor.pageCount() > 0 && !editor.leavePage())
+        return;
     // Started as it is, with no arguments and not waited for. A tool that
     // cannot be started is ignored, as the Tools menu reports nothing.
     platform.starter.start(program, {});
