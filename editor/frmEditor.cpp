@@ -3,12 +3,14 @@
 #include "authoring/Templates.h"
 #include "core/AppState.h"
 #include "core/Paths.h"
+#include "core/RecoveryStore.h"
 #include "core/SettingsKeys.h"
 #include "core/TitleScan.h"
 #include "core/WebAddresses.h"
 #include "editor/AutoBracket.h"
 #include "editor/Commands.h"
 #include "editor/ImageButton.h"
+#include "editor/RecoveryJournal.h"
 #include "editor/ScintillaTextBox.h"
 #include "editor/ToolbarArt.h"
 #include "editor/Twips.h"
@@ -38,6 +40,21 @@ constexpr int kMinHeightTwips = 4000;
 constexpr int kButtonWidthTwips = 345;
 constexpr int kButtonHeightTwips = 330;
 const QString kNoPageText = QStringLiteral("Before you can edit you must add a page.");
+const QString kEndAnywayText = QStringLiteral(
+    "The page could not be saved, so its changes are not in its file.\n\n"
+    "End Tagsmith anyway? The text on screen is then offered for recovery the next time Tagsmith starts.");
+const QString kEndAndLoseText = QStringLiteral(
+    "The page could not be saved, and its text could not be kept for recovery either.\n\n"
+    "End Tagsmith anyway and lose the changes on screen?");
+const QString kRecoverTitle = QStringLiteral("Recover Page");
+
+QString recoverQuestion(const QString &pagePath)
+{
+    return QStringLiteral("Tagsmith ended without saving the changes made to the page ")
+           + QDir::toNativeSeparators(pagePath)
+           + QStringLiteral(".\n\nRestore the unsaved text? (Yes puts it on screen, not yet saved; "
+                            "No discards it.)");
+}
 } // namespace
 
 // The client area below the menu bar: lays out the toolbar, the editing area
@@ -92,6 +109,7 @@ void frmEditor::createEditingArea()
     connect(m_txtEdit, &ScintillaTextBox::focusGained, this, &frmEditor::onEditorFocusIn);
     connect(m_txtEdit, &ScintillaTextBox::focusLost, this, &frmEditor::onEditorFocusOut);
     connect(m_txtEdit, &ScintillaTextBox::mouseReleased, this, &frmEditor::onEditorMouseUp);
+    m_journal = new RecoveryJournal(*m_txtEdit, m_platform.recovery, [this] { return pageOnScreen(); }, this);
 }
 
 void frmEditor::createToolBar()
@@ -125,7 +143,10 @@ void frmEditor::createToolBar()
     BtnPaste->setToolTip(tr("Paste"));
     BtnFind->setToolTip(tr("Find"));
     connect(BtnNew, &ImageButton::clicked, this, [this] { Commands::newPage(*this); });
-    connect(BtnSave, &ImageButton::clicked, this, [this] { SavePage(m_platform, *this, m_state.CurrentPagePath); });
+    connect(BtnSave, &ImageButton::clicked, this, [this] {
+        if (Combo1->count() > 0)
+            SavePage(m_platform, *this, m_state.CurrentPagePath);
+    });
     connect(BtnCut, &ImageButton::clicked, this, &frmEditor::cut);
     connect(BtnCopy, &ImageButton::clicked, this, &frmEditor::copy);
     connect(BtnPaste, &ImageButton::clicked, this, &frmEditor::paste);
@@ -248,6 +269,10 @@ void frmEditor::load()
     show();
     CheckDate();
     Init();
+    // Text left unsaved by a run that ended without saving comes back first:
+    // it decides the project and the page shown.
+    if (offerRecovery())
+        return;
     m_state.StartingUp = 1;
     if (m_state.ProjManOption == 0) {
         if (!Commands::projectManager(*this))
@@ -255,6 +280,47 @@ void frmEditor::load()
     }
     m_state.StartingUp = 0;
     updatelist();
+}
+
+bool frmEditor::offerRecovery()
+{
+    RecoveryStore &store = m_platform.recovery;
+    for (const RecoveryStore::Journal &journal : store.orphans()) {
+        // Yes is the default here: answering in haste must not throw text away.
+        const MessageAnswer answer = m_platform.messages.show(
+            this, MessageRequest{recoverQuestion(journal.pagePath), kRecoverTitle, MessageRequest::Icon::Question,
+                                 MessageRequest::Buttons::YesNo, false});
+        if (answer == MessageAnswer::Yes) {
+            restorePage(journal.pagePath, journal.utf8, journal.encoding);
+            m_journal->writeNow(); // kept in this run's journal before the old one goes
+            store.discard(journal);
+            return true;
+        }
+        store.discard(journal);
+    }
+    return false;
+}
+
+void frmEditor::restorePage(const QString &pagePath, const QByteArray &utf8, TextEncoding encoding)
+{
+    const QFileInfo page(pagePath);
+    const QFileInfo folder(page.absolutePath());
+    if (QFileInfo(folder.absolutePath()) == QFileInfo(Paths::projectsRoot(m_state.appDir)))
+        m_state.CurrentProject = folder.fileName();
+    m_state.StartingUp = 0;
+    updatelist();
+    const int listed = Combo1->findText(page.fileName(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (listed >= 0)
+        selectListIndex(listed);
+    // The page is shown with the recovered text, not yet saved, whether or
+    // not its file could be read.
+    m_state.CurrentPagePath = pagePath;
+    PageLoaded = 1;
+    keepPageOnScreen();
+    m_txtEdit->setBytes(utf8, TextEncoding::Utf8);
+    m_txtEdit->setEncoding(encoding);
+    m_txtEdit->setModified(true);
+    setCaption(captionForTitle(scanTitle(m_txtEdit->text(), true)));
 }
 
 void frmEditor::Init()
@@ -317,14 +383,29 @@ void frmEditor::updatelist()
 {
     Status->setText(QStringLiteral("Current Project:  [") + m_state.CurrentProject + u']');
     LastListIndex = Combo1->currentIndex();
-    Combo1->clear();
-    const QString folder = Paths::projectFolder(m_state.appDir, m_state.CurrentProject);
-    // A project name that would leave the projects root lists nothing.
-    if (Paths::isSafeName(m_state.CurrentProject))
-        Combo1->addItems(Paths::listPages(folder));
+    const auto listPages = [this] {
+        Combo1->clear();
+        // A project name that would leave the projects root lists nothing.
+        if (Paths::isSafeName(m_state.CurrentProject))
+            Combo1->addItems(Paths::listPages(Paths::projectFolder(m_state.appDir, m_state.CurrentProject)));
+    };
+    const bool pageShown = !pageOnScreen().isEmpty();
+    listPages();
+    if (Combo1->count() == 0 && pageShown) {
+        // The page on screen is no longer in its folder (deleted, or the
+        // folder gone, behind the editor's back): it goes back to its file
+        // as whenever it is left, and stays on screen if that fails.
+        if (!SavePage(m_platform, *this, m_state.CurrentPagePath)) {
+            keepPageOnScreen();
+            return;
+        }
+        PageLoaded = 0; // just saved: the switch below need not write it again
+        listPages();
+    }
     if (Combo1->count() > 0) {
         m_txtEdit->setEnabled(true);
-        selectListIndex(0);
+        if (!selectListIndex(0))
+            return; // the page on screen could not be saved: it stays
         Combo1->setEnabled(true);
         setSavePasteShown(true);
         if (LastListIndex > 0) {
@@ -345,21 +426,23 @@ void frmEditor::updatelist()
     mnuToolsItm[0]->setEnabled(Combo1->count() > 0);
 }
 
-void frmEditor::selectListIndex(int index)
+bool frmEditor::selectListIndex(int index)
 {
     Combo1->setCurrentIndex(index);
-    pageSwitch();
+    return pageSwitch();
 }
 
-void frmEditor::pageSwitch()
+bool frmEditor::pageSwitch()
 {
-    if (PageLoaded > 0)
-        SavePage(m_platform, *this, m_state.CurrentPagePath);
+    if (PageLoaded > 0 && !SavePage(m_platform, *this, m_state.CurrentPagePath)) {
+        keepPageOnScreen();
+        return false;
+    }
     const QString path = Paths::pagePath(m_state.appDir, m_state.CurrentProject, Combo1->currentText());
     if (OpenPage(m_platform, *this, path)) {
         m_state.CurrentPagePath = path;
         PageLoaded = 1;
-        return;
+        return true;
     }
     // The page could not be read (deleted, replaced by a folder, a dangling
     // link). The text on screen is not its text and must never be saved into
@@ -370,12 +453,68 @@ void frmEditor::pageSwitch()
         for (int i = 0; i < Combo1->count(); ++i) {
             if (Paths::pagePath(m_state.appDir, m_state.CurrentProject, Combo1->itemText(i)) == m_state.CurrentPagePath) {
                 Combo1->setCurrentIndex(i);
-                return;
+                return true;
             }
         }
     }
     m_state.CurrentPagePath = path;
     PageLoaded = 0;
+    onDisk.forget();
+    return true;
+}
+
+bool frmEditor::leavePage()
+{
+    // Only text that belongs to a page is written back (see pageSwitch).
+    return pageOnScreen().isEmpty() || SavePage(m_platform, *this, m_state.CurrentPagePath);
+}
+
+void frmEditor::keepPageOnScreen()
+{
+    // The list shows the page whose text is on screen, even when its file
+    // is not in the folder any more, so caption, list and text agree.
+    const QString name = QFileInfo(m_state.CurrentPagePath).fileName();
+    int index = -1;
+    for (int i = 0; i < Combo1->count() && index < 0; ++i)
+        if (Paths::pagePath(m_state.appDir, m_state.CurrentProject, Combo1->itemText(i)) == m_state.CurrentPagePath)
+            index = i;
+    if (index < 0) {
+        Combo1->addItem(name);
+        index = Combo1->count() - 1;
+    }
+    Combo1->setCurrentIndex(index);
+    Combo1->setEnabled(true);
+    m_txtEdit->setEnabled(true);
+    setSavePasteShown(true);
+    mnuToolsItm[0]->setEnabled(true);
+}
+
+QString frmEditor::pageOnScreen() const
+{
+    return Combo1->count() > 0 && PageLoaded > 0 ? m_state.CurrentPagePath : QString();
+}
+
+void frmEditor::takeDiskVersion()
+{
+    // Another program changed the page while this window was in the
+    // background: an unedited page shows its new version at once. Edited
+    // text stays; the question comes when it is written back.
+    if (pageOnScreen().isEmpty() || m_txtEdit->isModified()
+        || onDisk.check(m_state.CurrentPagePath) != PageGuard::Disk::Changed)
+        return;
+    const int caret = m_txtEdit->selStart();
+    const int firstLine = m_txtEdit->firstVisibleLine();
+    if (OpenPage(m_platform, *this, m_state.CurrentPagePath)) {
+        m_txtEdit->setSelStart(qMin(caret, m_txtEdit->length()));
+        m_txtEdit->setFirstVisibleLine(firstLine);
+    }
+}
+
+void frmEditor::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        takeDiskVersion();
 }
 
 void frmEditor::RefreshSys()
@@ -433,26 +572,56 @@ void frmEditor::setSavePasteShown(bool enabled)
 
 // ---------------------------------------------------------------- closing
 
-bool frmEditor::ExitEditor(CloseReason reason)
+bool frmEditor::saveBeforeEnding()
 {
-    if (!closeReasonEndsProgram(reason))
-        return false;
-    // Only text that belongs to the page is written back (see pageSwitch).
-    if (Combo1->count() >= 1 && PageLoaded > 0)
-        SavePage(m_platform, *this, m_state.CurrentPagePath);
+    if (leavePage()) {
+        m_journal->writeNow(); // the saved page leaves no journal behind
+        return true;
+    }
+    // Not saved: the user may stay with the page (the default) or end, with
+    // the text kept for the next start where the journal can hold it.
+    const bool kept = m_journal->writeNow();
+    return m_platform.messages.confirm(this, kept ? kEndAnywayText : kEndAndLoseText);
+}
+
+void frmEditor::savePlacement()
+{
     const QRect p = placementTwips();
     SettingsStore &s = m_platform.settings;
     s.write(SettingsKeys::Settings, SettingsKeys::Height, QString::number(p.height()));
     s.write(SettingsKeys::Settings, SettingsKeys::Width, QString::number(p.width()));
     s.write(SettingsKeys::Settings, SettingsKeys::Top, QString::number(p.y()));
     s.write(SettingsKeys::Settings, SettingsKeys::Left, QString::number(p.x()));
+}
+
+bool frmEditor::ExitEditor(CloseReason reason)
+{
+    if (!closeReasonEndsProgram(reason))
+        return false;
+    if (reason == CloseReason::AppShutdown)
+        saveForSessionEnd();
+    else if (!saveBeforeEnding())
+        return false;
+    else
+        savePlacement();
     m_platform.end.endNow();
     return true;
+}
+
+void frmEditor::saveForSessionEnd()
+{
+    leavePage();
+    m_journal->writeNow();
+    savePlacement();
 }
 
 void frmEditor::closeEvent(QCloseEvent *e)
 {
     // Closed by the user through the frame; a close from code unloads only.
-    ExitEditor(e->spontaneous() ? CloseReason::ControlMenu : CloseReason::Code);
+    const CloseReason reason = e->spontaneous() ? CloseReason::ControlMenu : CloseReason::Code;
+    if (closeReasonEndsProgram(reason) && !ExitEditor(reason)) {
+        e->ignore(); // the page could not be saved and the user stays with it
+        return;
+    }
     e->accept();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/PageOps.h"
+#include "core/PageText.h"
 #include "texttools/FindState.h"
 
 #include <QList>
@@ -10,6 +11,7 @@ struct AppState;
 struct Platform;
 class ScintillaTextBox;
 class ImageButton;
+class RecoveryJournal;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -34,8 +36,19 @@ public:
     void Init();
     void RefreshSys();
     // Saves the page and the placement and ends the program for the close
-    // reasons that do so; returns whether it did.
+    // reasons that do so; returns whether it did. When the page cannot be
+    // saved the user may stay (the default) or end with the text kept for
+    // recovery at the next start; the session ending does not ask.
     bool ExitEditor(CloseReason reason);
+
+    // Writes the page on screen back to its file before it is left (another
+    // page, another project, a new page, the end of the program). Returns
+    // false when that failed: the page then stays on screen, and the list
+    // shows it, so nothing typed is lost.
+    bool leavePage();
+    // The desktop session is ending: the page and the placement are saved
+    // without a question, the unsaved text kept for recovery if that fails.
+    void saveForSessionEnd();
 
     // Fills Tools menu items 3..11 from the tool table.
     void refreshToolsMenu();
@@ -78,6 +91,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void changeEvent(QEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
 
 private:
@@ -95,8 +109,15 @@ private:
 
     void layoutClient();
     void restorePlacement();
-    void selectListIndex(int index);
-    void pageSwitch();
+    bool selectListIndex(int index);
+    bool pageSwitch();
+    void keepPageOnScreen();
+    QString pageOnScreen() const;
+    bool saveBeforeEnding();
+    void savePlacement();
+    void takeDiskVersion();
+    bool offerRecovery();
+    void restorePage(const QString &pagePath, const QByteArray &utf8, TextEncoding encoding);
     void onTextChanged();
     void onEditorFocusIn();
     void onEditorFocusOut();
@@ -125,6 +146,7 @@ private:
 
     QWidget *m_client = nullptr;
     ScintillaTextBox *m_txtEdit = nullptr;
+    RecoveryJournal *m_journal = nullptr;
     QLabel *Label1 = nullptr;
     QComboBox *Combo1 = nullptr;
 

@@ -1,6 +1,7 @@
 #include "core/AppState.h"
 #include "editor/frmEditor.h"
 #include "platform/QtPlatform.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +19,9 @@ int main(int argc, char *argv[])
     state.appDir = QDir::cleanPath(QCoreApplication::applicationDirPath());
 
     frmEditor editor(state, desktop.platform());
+    // Logging out, or being told to end, saves the page as the close box does.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &editor, [&editor] { editor.saveForSessionEnd(); });
+    onTerminationSignals(&editor, [&editor] { editor.ExitEditor(CloseReason::AppShutdown); });
     editor.load();
     if (desktop.platform().end.ended())
         return 0;

@@ -8,6 +8,7 @@ class FileDialogs;
 class Clipboard;
 class ProgramEnd;
 class PrinterProvider;
+class RecoveryStore;
 
 // Everything the program asks of the desktop, one interface each. The real
 // set talks to Qt and the system; tests pass scriptable ones.
@@ -19,5 +20,6 @@ struct Platform {
     FileDialogs &files;
     Clipboard &clipboard;
     ProgramEnd &end;
+    RecoveryStore &recovery; // unsaved text and put-aside copies of pages
     PrinterProvider *printers = nullptr; // set up by the print feature
 };

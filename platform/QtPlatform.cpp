@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include <cstdlib>
 
 MessageAnswer QtMessageBoxes::show(QWidget *parent, const MessageRequest &message)
 {
@@ -72,15 +71,22 @@ QString QtClipboard::text() const { return QApplication::clipboard()->text(); }
 
 void ExitProcess::doEnd()
 {
-    // Settings are written as they change, and pages only when asked: ending
-    // here loses nothing that the user was told was kept.
-    std::exit(0);
+    // Ended through the event loop (also from inside a dialog's), so that the
+    // windows close in order and the clipboard is handed to the desktop's
+    // clipboard manager as the program goes. Settings are written as they
+    // change and the page before this is called.
+    QCoreApplication::exit(0);
 }
 
 QtPlatform::QtPlatform()
     : m_settings(IniSettingsStore::defaultFilePath()),
-      m_platform{m_settings, m_messages, m_shell, m_starter, m_files, m_clipboard, m_end, &m_printers}
+      m_recovery(RecoveryStore::defaultFolder()),
+      m_platform{m_settings, m_messages, m_shell, m_starter, m_files, m_clipboard, m_end, m_recovery, &m_printers}
 {
+    m_settings.setFailureHandler([this](const QString &message) {
+        m_messages.inform(QApplication::activeWindow(), message, QStringLiteral("Tagsmith"),
+                          MessageRequest::Icon::Exclamation);
+    });
 }
 
 QtPlatform::~QtPlatform() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/RecoveryStore.h"
 #include "platform/Desktop.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/MessageBoxes.h"
@@ -55,6 +56,7 @@ private:
     QtFileDialogs m_files;
     QtClipboard m_clipboard;
     ExitProcess m_end;
+    RecoveryStore m_recovery;
     QtPrinters m_printers;
     Platform m_platform;
 };

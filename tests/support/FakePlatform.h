@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AppState.h"
+#include "core/RecoveryStore.h"
 #include "core/TextBox.h"
 #include "platform/Desktop.h"
 #include "platform/IniFormat.h"
@@ -134,7 +135,9 @@ struct FakePlatform {
     ScriptedFileDialogs files;
     MemoryClipboard clipboard;
     RecordingEnd end;
-    Platform platform{settings, messages, shell, starter, files, clipboard, end, nullptr};
+    QTemporaryDir stateDir; // the per-user state folder
+    RecoveryStore recovery{stateDir.path()};
+    Platform platform{settings, messages, shell, starter, files, clipboard, end, recovery, nullptr};
 };
 
 // A text box over a plain string, for logic that needs no window.
@@ -147,7 +150,10 @@ public:
         m_text = t;
         m_start = 0;
         m_len = 0;
+        m_modified = false;
     }
+    bool isModified() const override { return m_modified; }
+    void setModified(bool modified) override { m_modified = modified; }
     TextEncoding encoding() const override { return m_enc; }
     void setEncoding(TextEncoding e) override { m_enc = e; }
     int length() const override { return int(m_text.size()); }
@@ -168,6 +174,7 @@ public:
     void replaceSelection(const QString &t) override
     {
         m_text.replace(m_start, m_len, t);
+        m_modified = true;
         m_start += int(t.size());
         m_len = 0;
     }
@@ -178,6 +185,7 @@ private:
     QString m_text;
     int m_start = 0, m_len = 0;
     bool m_enabled = true;
+    bool m_modified = false;
     TextEncoding m_enc = TextEncoding::Utf8;
 };
 
