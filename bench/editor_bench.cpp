@@ -113,4 +113,29 @@ void BM_Keystroke(benchmark::State &state)
 }
 BENCHMARK(BM_Keystroke)->Arg(1024)->Arg(kBig)->Unit(benchmark::kMicrosecond);
 
+// Typing as the user sees it: each keystroke followed by everything the
+// event loop then does (painting, and the timers of the recovery journal,
+// which copies the unsaved text every few seconds of typing and writes it on
+// a thread of its own). Runs long enough for the journal to be written.
+void BM_KeystrokeShown(benchmark::State &state)
+{
+    EditorFixture f;
+    const qsizetype size = state.range(0);
+    f.page(QStringLiteral("page.htm"), generatedPage(size) + "\r\n");
+    frmEditor &editor = f.start();
+    ScintillaTextBox &box = *editor.editorWidget();
+    box.setFocus();
+    box.setSelStart(box.length());
+    QApplication::processEvents();
+    const char keys[] = {'<', 'b', ' '};
+    int i = 0;
+    for (auto _ : state) {
+        const char c = keys[i++ % 3];
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QLatin1Char(c)));
+        QApplication::sendEvent(&box, &press);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_KeystrokeShown)->Arg(kBig)->Unit(benchmark::kMicrosecond)->MinTime(6.0);
+
 } // namespace
