@@ -30,6 +30,9 @@ public:
     QString selectedText() const override;
     void replaceSelection(const QString &text) override;
     bool isEnabled() const override { return QWidget::isEnabled(); }
+    // Whether any text is selected, without counting characters: cheap
+    // enough for every keystroke in a page of many megabytes.
+    bool hasSelection() const;
     void setEnabled(bool enabled) override { QWidget::setEnabled(enabled); }
 
 signals:
@@ -39,6 +42,9 @@ signals:
     void focusGained();
     void focusLost();
     void mouseReleased();
+    // Text became selected, or the selection became empty, whichever way:
+    // mouse, keys, Find, a template, a change or a new text.
+    void selectionPresenceChanged(bool selected);
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -61,6 +67,7 @@ private:
     void loadBytes(const QByteArray &bytes);
     void noteModified();
     void flushChange();
+    void noteSelection();
 
     long m_originalDoc = 0;
     TextEncoding m_encoding = TextEncoding::Utf8;
@@ -78,4 +85,5 @@ private:
     mutable bool m_textCacheValid = false;
     bool m_changePending = false;
     bool m_flushQueued = false;
+    bool m_hadSelection = false;
 };

@@ -92,6 +92,7 @@ void frmEditor::createEditingArea()
     connect(m_txtEdit, &ScintillaTextBox::focusGained, this, &frmEditor::onEditorFocusIn);
     connect(m_txtEdit, &ScintillaTextBox::focusLost, this, &frmEditor::onEditorFocusOut);
     connect(m_txtEdit, &ScintillaTextBox::mouseReleased, this, &frmEditor::onEditorMouseUp);
+    connect(m_txtEdit, &ScintillaTextBox::selectionPresenceChanged, this, &frmEditor::onSelectionChanged);
 }
 
 void frmEditor::createToolBar()
@@ -417,6 +418,16 @@ void frmEditor::onEditorMouseUp()
         setCutCopyShown(true);
     else if (BtnCopy->isEnabled())
         setCutCopyShown(false);
+}
+
+// Cut, Copy and Delete, their keys and images follow the selection at all
+// times, however it was made, not only when the Edit menu opens: their keys
+// work after Find without the menu being opened again.
+void frmEditor::onSelectionChanged(bool selected)
+{
+    for (int i : {0, 1, 3})
+        mnuEditItem[i]->setEnabled(selected);
+    setCutCopyShown(selected);
 }
 
 void frmEditor::setCutCopyShown(bool enabled)

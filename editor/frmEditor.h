@@ -101,6 +101,7 @@ private:
     void onEditorFocusIn();
     void onEditorFocusOut();
     void onEditorMouseUp();
+    void onSelectionChanged(bool selected);
     void setCutCopyShown(bool enabled);
     void setSavePasteShown(bool enabled);
 
