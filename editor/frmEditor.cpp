@@ -9,6 +9,7 @@
 #include "editor/AutoBracket.h"
 #include "editor/Commands.h"
 #include "editor/ImageButton.h"
+#include "editor/PageKeys.h"
 #include "editor/ScintillaTextBox.h"
 #include "editor/ToolbarArt.h"
 #include "editor/Twips.h"
@@ -65,6 +66,7 @@ frmEditor::frmEditor(AppState &state, Platform &platform, QWidget *parent)
     createToolBar();
     createStatusBar();
     createMenus();
+    new PageKeys(this, Combo1, m_txtEdit);
     setMinimumSize(twipsToPxX(kMinWidthTwips, this), twipsToPxY(kMinHeightTwips, this));
     resize(twipsToPxX(kDesignWidthTwips, this), twipsToPxY(kDesignHeightTwips, this));
 }
