@@ -343,6 +343,9 @@ void frmEditor::updatelist()
         m_txtEdit->setText(kNoPageText);
         Combo1->setEnabled(false);
         setSavePasteShown(false);
+        // The rule of the editing area's focus loss, applied here too: the
+        // focus may have been elsewhere (a message box) when it was disabled.
+        onEditorFocusOut();
     }
     // Spelling works on the current page: offered while there is one.
     mnuToolsItm[0]->setEnabled(Combo1->count() > 0);
