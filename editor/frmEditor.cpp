@@ -162,7 +162,10 @@ void frmEditor::layoutClient()
     const int labelW = Label1->sizeHint().width();
     Label1->setGeometry(x, 0, labelW, toolH);
     x += labelW + pad;
-    const int comboW = twipsToPxX(2800, this);
+    // The page list gives up width when the bar is too narrow for all six
+    // buttons after it (the minimum window size, large fonts).
+    const int buttonsW = 6 * bs.width() + 3 * pad * 2 + pad;
+    const int comboW = qBound(twipsToPxX(900, this), w - x - buttonsW, twipsToPxX(2800, this));
     const int comboH = qMin(toolH - 2, Combo1->sizeHint().height());
     Combo1->setGeometry(x, (toolH - comboH) / 2, comboW, comboH);
     x += comboW + pad * 2;

@@ -226,6 +226,26 @@ private slots:
         e.hide(); // the editing area has the focus: see FindFixture
     }
 
+    void toolbarFitsAtTheMinimumSize()
+    {
+        // Run at QT_SCALE_FACTOR 1, 1.5 and 2 (tests/CMakeLists.txt).
+        EditorFixture f;
+        f.fake.settings.write(S, "Width", "9999999"); // comes back at the minimum size
+        frmEditor &e = f.start();
+        QApplication::processEvents();
+        const QRect bar = e.ToolBar1->rect();
+        int left = e.pageList()->geometry().right();
+        for (ImageButton *b : {e.BtnNew, e.BtnSave, e.BtnCut, e.BtnCopy, e.BtnPaste, e.BtnFind}) {
+            QVERIFY2(b->isVisible() && bar.contains(b->geometry()), qPrintable(b->objectName()));
+            QVERIFY2(b->x() > left, qPrintable(b->objectName()));
+            left = b->geometry().right();
+        }
+        QVERIFY(e.pageList()->width() >= e.BtnNew->width() * 2);
+        const QString shots = qEnvironmentVariable("TAGSMITH_SHOTS");
+        if (!shots.isEmpty())
+            e.grab().save(shots + "/minimum-size-" + qEnvironmentVariable("QT_SCALE_FACTOR", "1") + ".png");
+    }
+
     void rebuildKeepsListPositionOrStepsBack()
     {
         EditorFixture f;
