@@ -228,8 +228,10 @@ private slots:
             auto *d = qobject_cast<frmSpellSug *>(QApplication::activeModalWidget());
             QVERIFY(d);
             seen = true;
-            d->Text1->setText(QStringLiteral("bananna"));
-            QTest::mouseClick(d->Command1, Qt::LeftButton);
+            // Typed at once: the search box has the focus, Enter suggests.
+            QTRY_COMPARE(QApplication::focusWidget(), d->Text1);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("bananna"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             suggestions = listed(d->List1);
             QTest::mouseClick(d->Command2, Qt::LeftButton);
         });
