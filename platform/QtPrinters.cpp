@@ -33,6 +33,8 @@ QString expandTabs(const QString &text)
 QFont printFont(QPaintDevice &device, qreal width, qreal pitch)
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // No ligatures ("fi", "->" in some coding fonts): every character keeps its cell.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     const QString line(kColumns, u'M');
     const auto fits = [&] {
         const QFontMetricsF m(font, &device);
