@@ -69,7 +69,8 @@ QStringList listPages(const QString &folder)
 
 QStringList listProjects(const QString &root)
 {
-    QStringList names = QDir(root).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    // Hidden folders (".git", ".Trash") are not projects.
+    QStringList names = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     sortNoCase(names);
     return names;
 }

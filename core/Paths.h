@@ -24,7 +24,8 @@ bool isPageName(const QString &fileName);
 // Page file names of a folder, sorted alphabetically without regard to case.
 QStringList listPages(const QString &folder);
 // Project folder names of the projects root (folders only, also through a
-// link to a folder), sorted alphabetically without regard to case.
+// link to a folder, hidden ones skipped), sorted alphabetically without
+// regard to case.
 QStringList listProjects(const QString &root);
 
 // A name that stays inside its folder: not empty, not "." or "..", and

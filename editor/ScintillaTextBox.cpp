@@ -73,6 +73,10 @@ ScintillaTextBox::ScintillaTextBox(QWidget *parent) : QsciScintilla(parent)
     // in a page of many megabytes. The change is reported once the edit is
     // complete anyway (see flushChange).
     sci(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE);
+    // Scintilla reports most selection changes at once (copyAvailable); the
+    // display update catches the rest, such as typing over a selection.
+    connect(this, &QsciScintilla::copyAvailable, this, &ScintillaTextBox::noteSelection);
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &ScintillaTextBox::noteSelection);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int type, const char *, int length, int, int, int, int, int, int) {
                 if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)) {
@@ -111,6 +115,7 @@ void ScintillaTextBox::newDocument(qsizetype capacity)
     m_charIndex = false;
     m_newTextFrom = m_newTextTo = -1;
     m_markedModified = false;
+    noteSelection(); // a new document starts without a selection
 }
 
 long ScintillaTextBox::sci(unsigned int msg, unsigned long w, long l) const
@@ -352,10 +357,22 @@ void ScintillaTextBox::noteModified()
 
 void ScintillaTextBox::flushChange()
 {
+    noteSelection();
     if (!m_changePending)
         return;
     m_changePending = false;
     emit changed();
+}
+
+bool ScintillaTextBox::hasSelection() const { return !sci(SCI_GETSELECTIONEMPTY); }
+
+void ScintillaTextBox::noteSelection()
+{
+    const bool selected = hasSelection();
+    if (selected == m_hadSelection)
+        return;
+    m_hadSelection = selected;
+    emit selectionPresenceChanged(selected);
 }
 
 void ScintillaTextBox::keyPressEvent(QKeyEvent *e)

@@ -35,6 +35,9 @@ public:
     bool isModified() const override;
     void setModified(bool modified) override;
     bool isEnabled() const override { return QWidget::isEnabled(); }
+    // Whether any text is selected, without counting characters: cheap
+    // enough for every keystroke in a page of many megabytes.
+    bool hasSelection() const;
     void setEnabled(bool enabled) override { QWidget::setEnabled(enabled); }
 
 signals:
@@ -44,6 +47,9 @@ signals:
     void focusGained();
     void focusLost();
     void mouseReleased();
+    // Text became selected, or the selection became empty, whichever way:
+    // mouse, keys, Find, a template, a change or a new text.
+    void selectionPresenceChanged(bool selected);
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -66,6 +72,7 @@ private:
     void loadBytes(const QByteArray &bytes);
     void noteModified();
     void flushChange();
+    void noteSelection();
 
     long m_originalDoc = 0;
     TextEncoding m_encoding = TextEncoding::Utf8;
@@ -84,4 +91,5 @@ private:
     bool m_markedModified = false; // set by setModified(true) until the next save point
     bool m_changePending = false;
     bool m_flushQueued = false;
+    bool m_hadSelection = false;
 };

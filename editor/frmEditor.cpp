@@ -11,6 +11,7 @@
 #include "editor/Commands.h"
 #include "editor/ImageButton.h"
 #include "editor/RecoveryJournal.h"
+#include "editor/PageKeys.h"
 #include "editor/ScintillaTextBox.h"
 #include "editor/ToolbarArt.h"
 #include "editor/Twips.h"
@@ -82,6 +83,7 @@ frmEditor::frmEditor(AppState &state, Platform &platform, QWidget *parent)
     createToolBar();
     createStatusBar();
     createMenus();
+    new PageKeys(this, Combo1, m_txtEdit);
     setMinimumSize(twipsToPxX(kMinWidthTwips, this), twipsToPxY(kMinHeightTwips, this));
     resize(twipsToPxX(kDesignWidthTwips, this), twipsToPxY(kDesignHeightTwips, this));
 }
@@ -110,6 +112,7 @@ void frmEditor::createEditingArea()
     connect(m_txtEdit, &ScintillaTextBox::focusLost, this, &frmEditor::onEditorFocusOut);
     connect(m_txtEdit, &ScintillaTextBox::mouseReleased, this, &frmEditor::onEditorMouseUp);
     m_journal = new RecoveryJournal(*m_txtEdit, m_platform.recovery, [this] { return pageOnScreen(); }, this);
+    connect(m_txtEdit, &ScintillaTextBox::selectionPresenceChanged, this, &frmEditor::onSelectionChanged);
 }
 
 void frmEditor::createToolBar()
@@ -180,7 +183,10 @@ void frmEditor::layoutClient()
     const int labelW = Label1->sizeHint().width();
     Label1->setGeometry(x, 0, labelW, toolH);
     x += labelW + pad;
-    const int comboW = twipsToPxX(2800, this);
+    // The page list gives up width when the bar is too narrow for all six
+    // buttons after it (the minimum window size, large fonts).
+    const int buttonsW = 6 * bs.width() + 3 * pad * 2 + pad;
+    const int comboW = qBound(twipsToPxX(900, this), w - x - buttonsW, twipsToPxX(2800, this));
     const int comboH = qMin(toolH - 2, Combo1->sizeHint().height());
     Combo1->setGeometry(x, (toolH - comboH) / 2, comboW, comboH);
     x += comboW + pad * 2;
@@ -421,6 +427,9 @@ void frmEditor::updatelist()
         m_txtEdit->setText(kNoPageText);
         Combo1->setEnabled(false);
         setSavePasteShown(false);
+        // The rule of the editing area's focus loss, applied here too: the
+        // focus may have been elsewhere (a message box) when it was disabled.
+        onEditorFocusOut();
     }
     // Spelling works on the current page: offered while there is one.
     mnuToolsItm[0]->setEnabled(Combo1->count() > 0);
@@ -556,6 +565,16 @@ void frmEditor::onEditorMouseUp()
         setCutCopyShown(true);
     else if (BtnCopy->isEnabled())
         setCutCopyShown(false);
+}
+
+// Cut, Copy and Delete, their keys and images follow the selection at all
+// times, however it was made, not only when the Edit menu opens: their keys
+// work after Find without the menu being opened again.
+void frmEditor::onSelectionChanged(bool selected)
+{
+    for (int i : {0, 1, 3})
+        mnuEditItem[i]->setEnabled(selected);
+    setCutCopyShown(selected);
 }
 
 void frmEditor::setCutCopyShown(bool enabled)

@@ -122,6 +122,7 @@ private:
     void onEditorFocusIn();
     void onEditorFocusOut();
     void onEditorMouseUp();
+    void onSelectionChanged(bool selected);
     void setCutCopyShown(bool enabled);
     void setSavePasteShown(bool enabled);
 

@@ -77,6 +77,7 @@ void frmEditor::createEditMenu()
     }
     mnuEditItem[5]->setEnabled(false);
     mnuEditItem[6]->setEnabled(false);
+    onSelectionChanged(m_txtEdit->hasSelection());
     connect(mnuEdit, &QMenu::aboutToShow, this, &frmEditor::editMenuOpening);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/ProgramDialog.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -52,14 +54,10 @@ QString QtFileDialogs::openFile(QWidget *parent, const OpenFileRequest &request)
     QFileDialog dialog(parent, request.title, request.startFolder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QString());
-    if (request.executablesOnly) {
-        // Programs on this system have no common extension: show every file
-        // and accept only those the user may run.
-        dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
-        dialog.setNameFilter(QObject::tr("Programs (*)"));
-    } else {
+    if (request.executablesOnly)
+        offerPrograms(dialog);
+    else
         dialog.setNameFilter(request.filter);
-    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

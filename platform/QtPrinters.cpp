@@ -1,6 +1,7 @@
 #include "platform/QtPrinters.h"
 
 #include <QDir>
+#include <QFontDatabase>
 #include <QFileDialog>
 #include <QFontMetricsF>
 #include <QPrinter>
@@ -9,6 +10,9 @@
 namespace {
 // The program lays its printouts out for 66 line slots to a sheet.
 constexpr int kSlotsPerSheet = 66;
+// Characters the layout puts on a line.
+constexpr int kColumns = 79;
+constexpr qreal kSmallest = 4; // points
 
 // Tabs as blanks up to the next multiple of eight characters.
 QString expandTabs(const QString &text)
@@ -25,6 +29,29 @@ QString expandTabs(const QString &text)
     return out;
 }
 } // namespace
+
+QFont printFont(QPaintDevice &device, qreal width, qreal pitch)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // No ligatures ("fi", "->" in some coding fonts): every character keeps its cell.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    const QString line(kColumns, u'M');
+    const auto fits = [&] {
+        const QFontMetricsF m(font, &device);
+        return m.horizontalAdvance(line) <= width && m.height() <= pitch;
+    };
+    // Scale from a trial size, then step down past any rounding of the metrics.
+    constexpr qreal kTrial = 10;
+    font.setPointSizeF(kTrial);
+    const QFontMetricsF trial(font, &device);
+    qreal size = kTrial * qMin(width / trial.horizontalAdvance(line), pitch / trial.height());
+    font.setPointSizeF(qMax<qreal>(size, kSmallest));
+    while (!fits() && size > kSmallest) {
+        size = qMax(kSmallest, size - 0.1);
+        font.setPointSizeF(size);
+    }
+    return font;
+}
 
 QtLinePrinter::QtLinePrinter(std::unique_ptr<QPrinter> printer, bool writeEmptyJob)
     : m_printer(std::move(printer)), m_writeEmptyJob(writeEmptyJob)
@@ -50,13 +77,7 @@ bool QtLinePrinter::begin()
     const QRectF area = m_printer->pageRect(QPrinter::DevicePixel);
     m_pitch = area.height() / kSlotsPerSheet;
     m_width = area.width();
-    QFont font = m_painter.font();
-    QFontMetricsF metrics(font, m_printer.get());
-    while (metrics.height() > m_pitch && font.pointSizeF() > 4) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-        metrics = QFontMetricsF(font, m_printer.get());
-    }
-    m_painter.setFont(font);
+    m_painter.setFont(printFont(*m_printer, m_width, m_pitch));
     m_painter.setPen(Qt::black);
     m_option = QTextOption(Qt::AlignLeft | Qt::AlignVCenter);
     m_option.setWrapMode(QTextOption::NoWrap);
@@ -73,8 +94,8 @@ void QtLinePrinter::drawSlot(const QString &segment)
     if (!segment.isEmpty()) {
         const QString text = expandTabs(segment);
         const qreal top = m_slot * m_pitch;
-        // A line wider than the paper (79 wide characters in the default
-        // font) is narrowed to fit rather than cut off at the edge.
+        // A line wider than the paper (tabs spread out, characters wider
+        // than the font's cell) is narrowed to fit rather than cut off.
         const qreal wide = m_painter.boundingRect(QRectF(0, 0, 1e9, m_pitch), text, m_option).width();
         if (wide > m_width) {
             m_painter.save();

@@ -8,11 +8,16 @@
 
 #include <memory>
 
+class QPaintDevice;
 class QPrinter;
 
+// The font of printouts: the system's fixed-pitch font (the layout counts
+// characters, and indentation must line up), as large as 79 characters fit
+// `width` and a line fits `pitch`, both in the device's pixels.
+QFont printFont(QPaintDevice &device, qreal width, qreal pitch);
+
 // A line printer over a QPrinter (a real printer or a PDF file). The page's
-// printable height is divided into 66 line slots, in the printer's default
-// font (made smaller only if its lines would not fit the slots). A line feed
+// printable height is divided into 66 line slots, in the font above. A line feed
 // prints nothing and moves on to the next slot, so a line starting with one
 // gives a blank line; a line holding a line feed in its middle (pages with
 // bare line feeds) goes on in the next slot. A page that runs out of slots

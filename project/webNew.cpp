@@ -111,6 +111,15 @@ void webNew::addClicked()
     Platform &platform = m_editor.platform();
     TextBox &box = m_editor.txtEdit();
 
+    // A page lives in the project folder itself: a name with a folder
+    // separator is refused before anything else happens, and the dialog
+    // stays open for another name.
+    if (Text1->text().contains(u'/') || Text1->text().contains(u'\\')) {
+        platform.messages.inform(this, kPageNameSeparatorText, windowTitle(), MessageRequest::Icon::Exclamation);
+        Text1->setFocus();
+        Text1->selectAll();
+        return;
+    }
     // 1. The extension chosen.
     const QString ext = Option1->isChecked() ? QStringLiteral(".htm") : QStringLiteral(".html");
     // 2. The name box shows the lower-cased name.
@@ -121,9 +130,9 @@ void webNew::addClicked()
         accept();
         return;
     }
-    // A name that would put the page outside the project folder (a separator
-    // in it), or a project name that would leave the projects root, is
-    // refused as a failed write, before anything is saved or emptied.
+    // Any other name that would leave the project folder, or a project name
+    // that would leave the projects root, is refused as a failed write,
+    // before anything is saved or emptied.
     if (!Paths::isSafeName(name + ext) || !Paths::isSafeName(state.CurrentProject)) {
         platform.messages.inform(this, kSaveErrorText, QStringLiteral("Tagsmith"), MessageRequest::Icon::Exclamation);
         accept();

@@ -11,6 +11,9 @@ class QRadioButton;
 // The comment line every new page starts with (no line break after it).
 QString newPageCommentLine();
 
+inline const QString kPageNameSeparatorText =
+    QStringLiteral("A page name cannot contain \"/\" or \"\\\". Please type the name without them.");
+
 // The New Web Page dialog: adds a page, made of the comment line and the page
 // skeleton "default.htm", to the current project and shows the rebuilt list.
 class webNew : public QDialog {

@@ -84,8 +84,9 @@ void frmSpellSug::load()
     Text1->clear();
     Text2->clear();
     List1->clear();
-    // The first control of the tab order takes the focus.
-    List1->setFocus();
+    // The word is typed first: the search box takes the focus, although the
+    // (empty) suggestion list comes first in the tab order.
+    Text1->setFocus();
 }
 
 void frmSpellSug::suggest()

@@ -62,6 +62,7 @@ private slots:
         touch(root + "/readme.txt");
         QFile::link(root + "/zeta", root + "/link");
         QFile::link(root + "/readme.txt", root + "/filelink");
+        QDir().mkpath(root + "/.git"); // hidden: skipped
         QCOMPARE(Paths::listProjects(root), (QStringList{"Alpha", "link", "zeta"}));
     }
 

@@ -3,6 +3,7 @@
 #include "editor/ImageButton.h"
 #include "support/EditorFixture.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QtTest>
@@ -178,6 +179,71 @@ private slots:
         e.RefreshSys();
         QCOMPARE(e.windowTitle(), QStringLiteral("Caf - Tagsmith"));
         QCOMPARE(f.app.read("project/default/a.htm"), QByteArray("<TITLE>Caf\xc3\xa9</TITLE>"));
+    }
+
+    void pageKeysSwitchAsTheListDoes_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("to");
+        const int ctrl = Qt::ControlModifier, ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+        QTest::newRow("Ctrl+PgDn") << 1 << int(Qt::Key_PageDown) << ctrl << 2;
+        QTest::newRow("Ctrl+PgUp") << 1 << int(Qt::Key_PageUp) << ctrl << 0;
+        QTest::newRow("Ctrl+Tab") << 1 << int(Qt::Key_Tab) << ctrl << 2;
+        QTest::newRow("Ctrl+Shift+Tab") << 1 << int(Qt::Key_Backtab) << ctrlShift << 0;
+        QTest::newRow("round after the last") << 2 << int(Qt::Key_PageDown) << ctrl << 0;
+        QTest::newRow("round before the first") << 0 << int(Qt::Key_Tab) << ctrlShift << 2;
+    }
+    void pageKeysSwitchAsTheListDoes()
+    {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, to);
+        EditorFixture f;
+        const QStringList names{"a.htm", "b.htm", "c.htm"};
+        for (const QString &name : names)
+            f.page(name, name.toLatin1());
+        frmEditor &e = f.start();
+        choose(e, from);
+        e.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&e));
+        f.box().setFocus();
+        f.box().setSelStart(f.box().length());
+        QTest::keyClicks(&f.box(), "+typed");
+        QTest::keyClick(&f.box(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(e.currentPageName(), names[to]);
+        QCOMPARE(f.box().text(), names[to]);
+        // The page left was written back, as after a pick in the list.
+        QCOMPARE(f.app.read("project/default/" + names[from]), names[from].toLatin1() + "+typed");
+        QCOMPARE(QApplication::focusWidget(), &f.box());
+        // F6 puts the focus in the page list, where the arrow keys pick pages; F6 again goes back.
+        QTest::keyClick(&f.box(), Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), e.pageList());
+        QTest::keyClick(e.pageList(), Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), &f.box());
+        e.hide(); // the editing area has the focus: see FindFixture
+    }
+
+    void toolbarFitsAtTheMinimumSize()
+    {
+        // Run at QT_SCALE_FACTOR 1, 1.5 and 2 (tests/CMakeLists.txt).
+        EditorFixture f;
+        f.fake.settings.write(S, "Width", "9999999"); // comes back at the minimum size
+        frmEditor &e = f.start();
+        QApplication::processEvents();
+        const QRect bar = e.ToolBar1->rect();
+        int left = e.pageList()->geometry().right();
+        for (ImageButton *b : {e.BtnNew, e.BtnSave, e.BtnCut, e.BtnCopy, e.BtnPaste, e.BtnFind}) {
+            QVERIFY2(b->isVisible() && bar.contains(b->geometry()), qPrintable(b->objectName()));
+            QVERIFY2(b->x() > left, qPrintable(b->objectName()));
+            left = b->geometry().right();
+        }
+        QVERIFY(e.pageList()->width() >= e.BtnNew->width() * 2);
+        const QString shots = qEnvironmentVariable("TAGSMITH_SHOTS");
+        if (!shots.isEmpty())
+            e.grab().save(shots + "/minimum-size-" + qEnvironmentVariable("QT_SCALE_FACTOR", "1") + ".png");
     }
 
     void rebuildKeepsListPositionOrStepsBack()

@@ -145,12 +145,23 @@ private slots:
         QVERIFY(!QFile::exists(f.app.path() + "/project/default/b.htm"));
         QCOMPARE(e.currentPageName(), QStringLiteral("a.htm"));
         QCOMPARE(f.box().text(), QStringLiteral("A"));
+        // Find is on once the editing area had the focus; the focus is
+        // elsewhere (a message box, the page list) when the page goes.
+        e.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&e));
+        f.box().setFocus();
+        QVERIFY(e.mnuEditItem[5]->isEnabled());
+        e.pageList()->setFocus();
+        QVERIFY(e.mnuEditItem[5]->isEnabled());
         // The only page: the no-page state, and nothing written back.
         f.fake.messages.answers.enqueue(MessageAnswer::Yes);
         e.mnuFileItem[3]->trigger();
         QCOMPARE(e.pageList()->count(), 0);
         QCOMPARE(QDir(f.app.path() + "/project/default").entryList(QDir::Files), QStringList());
         QCOMPARE(e.windowTitle(), QStringLiteral("Tagsmith"));
+        // No page, no Find.
+        QVERIFY(!e.mnuEditItem[5]->isEnabled());
+        QCOMPARE(e.BtnFind->shownImage(), ImageButton::Image::N);
     }
 
     void barsToggleAndComeBack()

@@ -132,6 +132,7 @@ private slots:
         f.app.write(QStringLiteral("project/Beta/a.htm"), "");
         f.app.write(QStringLiteral("project/alpha/a.htm"), "");
         f.app.write(QStringLiteral("project/stray.txt"), "not a project");
+        f.app.write(QStringLiteral("project/.Trash/a.htm"), "");
         startFresh(f);
         f.fake.settings.write(S, QStringLiteral("DefaultProj"), QStringLiteral("Beta"));
         frmOptions d(*f.editor);

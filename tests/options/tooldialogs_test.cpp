@@ -1,13 +1,18 @@
 // Install Tool and Tool Properties driven through their widgets.
+#include "ModalDriver.h"
 #include "core/AppState.h"
 #include "options/ToolTable.h"
 #include "options/frmInstallProp.h"
 #include "options/frmInstallTool.h"
+#include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
 
+#include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -35,6 +40,40 @@ void show(QDialog &d)
 {
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
+}
+
+// The names an open-file dialog lists in its current folder.
+QStringList listedFiles(QFileDialog *d)
+{
+    const QListView *view = d->findChild<QListView *>(QStringLiteral("listView"));
+    QStringList names;
+    for (int row = 0; view && row < view->model()->rowCount(view->rootIndex()); ++row)
+        names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    names.sort();
+    return names;
+}
+
+// The user's steps in the program dialog: look at /usr/bin, type the test
+// folder, switch to "All files", type the script's name.
+void pickScript(QFileDialog *d, const QString &folder, QStringList &inFolder, QStringList &allFiles)
+{
+    QCOMPARE(d->windowTitle(), QStringLiteral("Choose Tool"));
+    QCOMPARE(d->directory().absolutePath(), QStringLiteral("/usr/bin"));
+    QTRY_VERIFY(listedFiles(d).contains(QStringLiteral("env")));
+    QVERIFY(listedFiles(d).size() > 100);
+    auto *name = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    QTest::keyClicks(name, folder);
+    QTest::keyClick(name, Qt::Key_Return);
+    QTRY_VERIFY(listedFiles(d).contains(QStringLiteral("tool.sh")));
+    inFolder = listedFiles(d);
+    auto *types = d->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+    QCOMPARE(types->currentText(), QStringLiteral("Programs (*)"));
+    QTest::keyClick(types, Qt::Key_Down);
+    QCOMPARE(types->currentText(), QStringLiteral("All files (*)"));
+    QTRY_VERIFY(listedFiles(d).contains(QStringLiteral("notes.txt")));
+    allFiles = listedFiles(d);
+    QTest::keyClicks(name, QStringLiteral("tool.sh"));
+    QTest::keyClick(name, Qt::Key_Return);
 }
 } // namespace
 
@@ -124,6 +163,35 @@ private slots:
         QCOMPARE(d.chosenPath(), first);
         // The second opening starts in the folder of the first choice.
         QCOMPARE(f.fake.files.requests.at(1).startFolder, f.dir.path());
+    }
+
+    void programDialogListsFoldersAndPrograms()
+    {
+        // The real file dialog (Qt's own) behind "&Browse...".
+        ToolsFixture f;
+        const QString script = f.program(QStringLiteral("tool.sh"));
+        QFile(f.dir.filePath(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
+        QDir(f.dir.path()).mkdir(QStringLiteral("sub"));
+        QtFileDialogs files;
+        FakePlatform &p = f.fake;
+        Platform real{p.settings, p.messages, p.shell, p.starter, files, p.clipboard, p.end, p.recovery, nullptr};
+        frmInstallTool d(f.state, real);
+        d.load();
+        QStringList inFolder, allFiles;
+        bool seen = false;
+        whenModal<QFileDialog>(
+            [&](QFileDialog *dialog) {
+                pickScript(dialog, f.dir.path(), inFolder, allFiles);
+                if (dialog->isVisible())
+                    dialog->reject();
+            },
+            &seen);
+        d.browse();
+        QVERIFY(seen);
+        QCOMPARE(inFolder, (QStringList{QStringLiteral("sub"), QStringLiteral("tool.sh")}));
+        QCOMPARE(allFiles, (QStringList{QStringLiteral("notes.txt"), QStringLiteral("sub"), QStringLiteral("tool.sh")}));
+        QCOMPARE(d.chosenPath(), script);
+        QCOMPARE(d.Text2->text(), QStringLiteral("tool.sh"));
     }
 
     void emptyFieldIsCheckedAgainOnOk()

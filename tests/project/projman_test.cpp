@@ -89,6 +89,9 @@ private slots:
         f.page("x.htm", "", QStringLiteral("beta"));
         f.app.write(QStringLiteral("project/notes.txt"), "not a project");
         f.app.write(QStringLiteral("project/page.htm"), "not a project either");
+        // Hidden folders (version control, the desktop's waste basket) are no projects.
+        f.app.write(QStringLiteral("project/.git/HEAD"), "ref");
+        f.app.write(QStringLiteral("project/.Trash/x.htm"), "");
         f.start();
         f.state.CurrentProject = QStringLiteral("zeta");
         ProjMan d(f.state, f.fake.platform, f.editor.get());

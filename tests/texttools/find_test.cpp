@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -110,6 +111,39 @@ private slots:
         QCOMPARE(f.box().selStart(), 7); // collapsed to its start
         QCOMPARE(f.editor->findState().lastMatch, 0);
         QVERIFY(!f.nextItem()->isEnabled());
+    }
+
+    void clipboardKeysWorkAfterFind()
+    {
+        FindFixture f("hello world");
+        frmEditor &e = *f.editor;
+        // The usual way to Find: the Edit menu opened with nothing selected.
+        emit e.mnuEdit->aboutToShow();
+        QVERIFY(!e.mnuEditItem[1]->isEnabled());
+        f.find(QStringLiteral("world"));
+        QVERIFY(e.mnuEditItem[0]->isEnabled() && e.mnuEditItem[1]->isEnabled() && e.mnuEditItem[3]->isEnabled());
+        QCOMPARE(e.BtnCopy->shownImage(), ImageButton::Image::Up);
+        e.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&e));
+        QTest::keyClick(&f.box(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(f.fake.clipboard.content, QStringLiteral("world"));
+        QTest::keyClick(&f.box(), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(f.box().text(), QStringLiteral("hello "));
+        // Nothing is selected after the cut: the commands are off again.
+        QVERIFY(!e.mnuEditItem[0]->isEnabled() && !e.mnuEditItem[1]->isEnabled() && !e.mnuEditItem[3]->isEnabled());
+        QCOMPARE(e.BtnCut->shownImage(), ImageButton::Image::N);
+        // A selection made with the keys, then typed over.
+        QTest::keyClick(&f.box(), Qt::Key_Home, Qt::ShiftModifier);
+        QVERIFY(e.mnuEditItem[1]->isEnabled());
+        QCOMPARE(e.BtnCut->shownImage(), ImageButton::Image::Up);
+        QTest::keyClicks(&f.box(), QStringLiteral("x"));
+        QVERIFY(!e.mnuEditItem[1]->isEnabled());
+        QCOMPARE(e.BtnCopy->shownImage(), ImageButton::Image::N);
+        // Made by the program (a template replaces a selection).
+        f.box().setSelection(0, 1);
+        QVERIFY(e.mnuEditItem[1]->isEnabled());
+        e.HTML->findChild<QAction *>(QStringLiteral("Bold"))->trigger();
+        QVERIFY(!e.mnuEditItem[1]->isEnabled());
     }
 
     void cancelStillSearchesWithStoredText()

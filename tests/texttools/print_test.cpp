@@ -7,6 +7,10 @@
 #include "texttools/frmPrint.h"
 
 #include <QAction>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPrinter>
 #include <QApplication>
 #include <QGroupBox>
 #include <QImage>
@@ -196,6 +200,37 @@ private slots:
         QCOMPARE(fake.messages.texts(), QStringList{PrintMessages::PrinterFailed});
     }
 
+    void printFontHoldsSeventyNineColumns_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("orientation");
+        QTest::newRow("A4") << int(QPageSize::A4) << int(QPageLayout::Portrait);
+        QTest::newRow("Letter") << int(QPageSize::Letter) << int(QPageLayout::Portrait);
+        QTest::newRow("A4 landscape") << int(QPageSize::A4) << int(QPageLayout::Landscape);
+    }
+    void printFontHoldsSeventyNineColumns()
+    {
+        QFETCH(int, size);
+        QFETCH(int, orientation);
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("x.pdf")));
+        printer.setPageSize(QPageSize(QPageSize::PageSizeId(size)));
+        printer.setPageOrientation(QPageLayout::Orientation(orientation));
+        printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        const QRectF area = printer.pageRect(QPrinter::DevicePixel);
+        const qreal pitch = area.height() / 66;
+        const QFont font = printFont(printer, area.width(), pitch);
+        QVERIFY(QFontInfo(font).fixedPitch());
+        const QFontMetricsF m(font, &printer);
+        const qreal line = m.horizontalAdvance(QString(79, u'W'));
+        QCOMPARE(m.horizontalAdvance(QString(79, u'i')), line); // indentation lines up
+        QVERIFY(line <= area.width() && m.height() <= pitch);
+        // As large as the paper allows: the line or the slot is nearly filled.
+        QVERIFY(line > 0.9 * area.width() || m.height() > 0.9 * pitch);
+    }
+
     void realPdfPrintout()
     {
         QTemporaryDir dir;
@@ -209,6 +244,9 @@ private slots:
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray bytes = pdf.readAll();
         QVERIFY(bytes.startsWith("%PDF"));
+        // Printed in the fixed-pitch font.
+        QString mono = QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+        QVERIFY2(bytes.contains(mono.remove(u' ').toLatin1()), qPrintable(mono));
         // 44 lines with breaks: 33 on the first sheet, the rest on the second.
         QCOMPARE(pdfPages(bytes), 2);
 
