@@ -617,12 +617,13 @@ bool frmEditor::ExitEditor(CloseReason reason)
 {
     if (!closeReasonEndsProgram(reason))
         return false;
-    if (reason == CloseReason::AppShutdown)
-        saveForSessionEnd();
-    else if (!saveBeforeEnding())
-        return false;
-    else
+    if (reason == CloseReason::AppShutdown) {
+        saveForSessionEnd(); // no question can hold up the session's end
+    } else {
+        if (!saveBeforeEnding())
+            return false;
         savePlacement();
+    }
     m_platform.end.endNow();
     return true;
 }
