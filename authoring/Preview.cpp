@@ -56,7 +56,7 @@ void run(frmEditor &editor)
     if (!SavePage(platform, editor, state.CurrentPagePath))
         return;
 
-    const QString page = Paths::pagePath(state.appDir, state.CurrentProject, editor.currentPageName());
+    const QString page = Paths::pagePath(state.projectsRoot, state.CurrentProject, editor.currentPageName());
     const Plan p = plan(platform.settings, page);
     switch (p.kind) {
     case Plan::Kind::ShellOpen:

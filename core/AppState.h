@@ -22,6 +22,11 @@ struct AppState {
 
     // Folder of the program file, without trailing separator.
     QString appDir;
+    // Folder default.htm and spell.dat are read from (Paths::dataDir).
+    QString dataDir;
+    // Where the projects live (Paths::projectsRoot); every project and page
+    // path is built on it.
+    QString projectsRoot;
 };
 
 constexpr int kToolSlots = 9;

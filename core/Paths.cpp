@@ -31,20 +31,29 @@ QString resolve(const QString &dir, const QString &name)
     return plain;
 }
 
-QString projectsRoot(const QString &appDir) { return resolve(appDir, QStringLiteral("project")); }
-
-QString projectFolder(const QString &appDir, const QString &project)
+QString projectsRoot(const QString &appDir, const QString &userDataDir)
 {
-    return resolve(projectsRoot(appDir), project);
+    // QFileInfo asks access(2), which also says no on a read-only mount.
+    const QString base = QFileInfo(appDir).isWritable() ? appDir : userDataDir + QLatin1String("/TAGSMITH");
+    return resolve(base, QStringLiteral("project"));
 }
 
-QString pagePath(const QString &appDir, const QString &project, const QString &page)
+QString dataDir(const QString &appDir)
 {
-    return resolve(projectFolder(appDir, project), page);
+    if (QFileInfo::exists(defaultTemplate(appDir)))
+        return appDir;
+    return QDir::cleanPath(appDir + QLatin1String("/" TAGSMITH_DATA_FROM_PROGRAM));
 }
 
-QString defaultTemplate(const QString &appDir) { return resolve(appDir, QStringLiteral("default.htm")); }
-QString dictionary(const QString &appDir) { return resolve(appDir, QStringLiteral("spell.dat")); }
+QString projectFolder(const QString &root, const QString &project) { return resolve(root, project); }
+
+QString pagePath(const QString &root, const QString &project, const QString &page)
+{
+    return resolve(projectFolder(root, project), page);
+}
+
+QString defaultTemplate(const QString &dataDir) { return resolve(dataDir, QStringLiteral("default.htm")); }
+QString dictionary(const QString &dataDir) { return resolve(dataDir, QStringLiteral("spell.dat")); }
 
 bool isPageName(const QString &fileName)
 {
@@ -81,11 +90,11 @@ bool isSafeName(const QString &name)
            && !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QChar(0));
 }
 
-bool ensureProjectsRoot(const QString &appDir)
+bool ensureProjectsRoot(const QString &root)
 {
-    const QString root = projectsRoot(appDir);
-    if (!QFileInfo(projectFolder(appDir, QStringLiteral("default"))).isDir()) {
-        if (!QFileInfo(root).isDir() && !QDir().mkdir(root))
+    if (!QFileInfo(projectFolder(root, QStringLiteral("default"))).isDir()) {
+        // A per-user root may be the first thing in a new home folder.
+        if (!QFileInfo(root).isDir() && !QDir().mkpath(root))
             return false;
         if (!QDir().mkdir(root + QLatin1String("/default")))
             return false;
@@ -93,11 +102,11 @@ bool ensureProjectsRoot(const QString &appDir)
     return true;
 }
 
-bool projectIsWritable(const QString &appDir, const QString &project)
+bool projectIsWritable(const QString &root, const QString &project)
 {
     if (!isSafeName(project))
         return false;
-    const QString folder = projectFolder(appDir, project);
+    const QString folder = projectFolder(root, project);
     if (!QFileInfo(folder).isDir())
         return false;
     QFile scratch(folder + QLatin1String("/test.tst"));

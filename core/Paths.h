@@ -4,20 +4,30 @@
 #include <QStringList>
 
 // Where projects and pages live. Paths are built by concatenation with "/"
-// onto the application directory (no trailing separator). Names the program
-// treats without regard to case ("project", "default", page extensions) are
-// looked up case-insensitively, so "Default" finds the folder "default".
+// onto the projects root or the data folder (no trailing separator). Names
+// the program treats without regard to case ("project", "default", page
+// extensions) are looked up case-insensitively, so "Default" finds the
+// folder "default".
 namespace Paths {
 
 // dir + "/" + name, where name is replaced by the spelling of an existing
 // entry of dir that matches it case-insensitively (an exact match wins).
 QString resolve(const QString &dir, const QString &name);
 
-QString projectsRoot(const QString &appDir);
-QString projectFolder(const QString &appDir, const QString &project);
-QString pagePath(const QString &appDir, const QString &project, const QString &page);
-QString defaultTemplate(const QString &appDir); // "default.htm"
-QString dictionary(const QString &appDir);      // "spell.dat"
+// The projects root, settled once at start-up: "project" beside the program
+// when the application directory is writable (a portable copy), otherwise
+// userDataDir + "/TAGSMITH/project" (userDataDir is $XDG_DATA_HOME, normally
+// ~/.local/share), as in an installation the user may not write to.
+QString projectsRoot(const QString &appDir, const QString &userDataDir);
+// The folder default.htm and spell.dat are read from: the application
+// directory when it holds default.htm, otherwise the installation's shared
+// data folder (share/tagsmith, found relative to the program).
+QString dataDir(const QString &appDir);
+
+QString projectFolder(const QString &root, const QString &project);
+QString pagePath(const QString &root, const QString &project, const QString &page);
+QString defaultTemplate(const QString &dataDir); // "default.htm"
+QString dictionary(const QString &dataDir);      // "spell.dat"
 
 // A page is a plain file whose name ends in ".htm" or ".html", any case.
 bool isPageName(const QString &fileName);
@@ -32,12 +42,12 @@ QStringList listProjects(const QString &root);
 // without "/", "\\" or NUL.
 bool isSafeName(const QString &name);
 
-// Creates the projects root and the default project when missing. Returns
-// false when they could not be created.
-bool ensureProjectsRoot(const QString &appDir);
+// Creates the projects root (with its parents) and the default project when
+// missing. Returns false when they could not be created.
+bool ensureProjectsRoot(const QString &root);
 
 // Creates the scratch file "test.tst" in the project folder and deletes it
 // again; false when the folder is missing or refuses either step.
-bool projectIsWritable(const QString &appDir, const QString &project);
+bool projectIsWritable(const QString &root, const QString &project);
 
 } // namespace Paths

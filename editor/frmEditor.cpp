@@ -255,16 +255,16 @@ void frmEditor::restorePlacement()
 
 void frmEditor::load()
 {
-    // Projects live beside the program. When its folder cannot take them
-    // (installed into a system folder, say), tell the user now: every later
-    // step would fail on the missing folders.
-    if (!Paths::ensureProjectsRoot(m_state.appDir)) {
+    // When the projects root cannot be made (a file in its way, no right to
+    // write there), tell the user now: every later step would fail on the
+    // missing folders.
+    if (!Paths::ensureProjectsRoot(m_state.projectsRoot)) {
         m_platform.messages.inform(this,
                                    QStringLiteral("Tagsmith keeps its projects in the folder \"")
-                                       + QDir::toNativeSeparators(Paths::projectsRoot(m_state.appDir))
-                                       + QStringLiteral("\" beside the program, and that folder could not be created. "
-                                                        "Install Tagsmith into a folder you can write to "
-                                                        "(for example in your home folder) and start it from there."),
+                                       + QDir::toNativeSeparators(m_state.projectsRoot)
+                                       + QStringLiteral("\", and that folder could not be created. "
+                                                        "Make sure you may write there and that no file of that "
+                                                        "name is in the way, then start Tagsmith again."),
                                    QStringLiteral("Start Error"), MessageRequest::Icon::Exclamation);
         m_platform.end.endNow();
         return;
@@ -311,7 +311,7 @@ void frmEditor::restorePage(const QString &pagePath, const QByteArray &utf8, Tex
 {
     const QFileInfo page(pagePath);
     const QFileInfo folder(page.absolutePath());
-    if (QFileInfo(folder.absolutePath()) == QFileInfo(Paths::projectsRoot(m_state.appDir)))
+    if (QFileInfo(folder.absolutePath()) == QFileInfo(m_state.projectsRoot))
         m_state.CurrentProject = folder.fileName();
     m_state.StartingUp = 0;
     updatelist();
@@ -354,7 +354,7 @@ void frmEditor::Init()
     }
     layoutClient();
 
-    if (!Paths::projectIsWritable(m_state.appDir, m_state.CurrentProject)) {
+    if (!Paths::projectIsWritable(m_state.projectsRoot, m_state.CurrentProject)) {
         m_platform.messages.inform(this,
                                    QStringLiteral("The project, ") + m_state.CurrentProject
                                        + QStringLiteral(", no longer exists or there is an error accessing it.  "
@@ -393,7 +393,7 @@ void frmEditor::updatelist()
         Combo1->clear();
         // A project name that would leave the projects root lists nothing.
         if (Paths::isSafeName(m_state.CurrentProject))
-            Combo1->addItems(Paths::listPages(Paths::projectFolder(m_state.appDir, m_state.CurrentProject)));
+            Combo1->addItems(Paths::listPages(Paths::projectFolder(m_state.projectsRoot, m_state.CurrentProject)));
     };
     const bool pageShown = !pageOnScreen().isEmpty();
     listPages();
@@ -447,7 +447,7 @@ bool frmEditor::pageSwitch()
         keepPageOnScreen();
         return false;
     }
-    const QString path = Paths::pagePath(m_state.appDir, m_state.CurrentProject, Combo1->currentText());
+    const QString path = Paths::pagePath(m_state.projectsRoot, m_state.CurrentProject, Combo1->currentText());
     if (OpenPage(m_platform, *this, path)) {
         m_state.CurrentPagePath = path;
         PageLoaded = 1;
@@ -460,7 +460,7 @@ bool frmEditor::pageSwitch()
     // nothing is saved until a page opens.
     if (PageLoaded > 0) {
         for (int i = 0; i < Combo1->count(); ++i) {
-            if (Paths::pagePath(m_state.appDir, m_state.CurrentProject, Combo1->itemText(i)) == m_state.CurrentPagePath) {
+            if (Paths::pagePath(m_state.projectsRoot, m_state.CurrentProject, Combo1->itemText(i)) == m_state.CurrentPagePath) {
                 Combo1->setCurrentIndex(i);
                 return true;
             }
@@ -485,7 +485,7 @@ void frmEditor::keepPageOnScreen()
     const QString name = QFileInfo(m_state.CurrentPagePath).fileName();
     int index = -1;
     for (int i = 0; i < Combo1->count() && index < 0; ++i)
-        if (Paths::pagePath(m_state.appDir, m_state.CurrentProject, Combo1->itemText(i)) == m_state.CurrentPagePath)
+        if (Paths::pagePath(m_state.projectsRoot, m_state.CurrentProject, Combo1->itemText(i)) == m_state.CurrentPagePath)
             index = i;
     if (index < 0) {
         Combo1->addItem(name);

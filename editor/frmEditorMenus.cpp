@@ -212,7 +212,7 @@ void frmEditor::fileItem(int index)
         updatelist();
         if (Combo1->count() > 0) {
             Combo1->setCurrentIndex(0);
-            m_state.CurrentPagePath = Paths::pagePath(m_state.appDir, m_state.CurrentProject, Combo1->itemText(0));
+            m_state.CurrentPagePath = Paths::pagePath(m_state.projectsRoot, m_state.CurrentProject, Combo1->itemText(0));
             OpenPage(m_platform, *this, m_state.CurrentPagePath);
         } else {
             m_state.CurrentPagePath = QStringLiteral("Tagsmith");
@@ -315,7 +315,7 @@ void frmEditor::toolsItem(int index)
         if (SavePage(m_platform, *this, m_state.CurrentPagePath))
             Commands::checkSpelling(*this);
     } else if (index == 2) {
-        m_platform.shell.open(Paths::projectFolder(m_state.appDir, m_state.CurrentProject));
+        m_platform.shell.open(Paths::projectFolder(m_state.projectsRoot, m_state.CurrentProject));
     } else if (index >= 3 && index <= 11) {
         Commands::startTool(*this, index - 2);
     }

@@ -1,10 +1,12 @@
 #include "core/AppState.h"
+#include "core/Paths.h"
 #include "editor/frmEditor.h"
 #include "platform/QtPlatform.h"
 #include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -17,6 +19,9 @@ int main(int argc, char *argv[])
     QtPlatform desktop;
     AppState state;
     state.appDir = QDir::cleanPath(QCoreApplication::applicationDirPath());
+    state.dataDir = Paths::dataDir(state.appDir);
+    state.projectsRoot = Paths::projectsRoot(
+        state.appDir, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 
     frmEditor editor(state, desktop.platform());
     // Logging out, or being told to end, saves the page as the close box does.

@@ -206,7 +206,7 @@ void frmOptions::load()
 void frmOptions::fillProjectList()
 {
     Combo1->clear();
-    Combo1->addItems(Paths::listProjects(Paths::projectsRoot(m_state.appDir)));
+    Combo1->addItems(Paths::listProjects(m_state.projectsRoot));
     if (Combo1->count() > 0)
         Combo1->setCurrentIndex(0);
 }

@@ -104,7 +104,7 @@ void ProjMan::load()
 void ProjMan::fillList()
 {
     List1->clear();
-    const QString root = Paths::projectsRoot(m_state.appDir);
+    const QString root = m_state.projectsRoot;
     // Folders only (plain files lying in the projects root are not
     // projects), sorted alphabetically without regard to case.
     List1->addItems(Paths::listProjects(root));
@@ -117,7 +117,7 @@ void ProjMan::okClicked()
 {
     if (Option2->isChecked()) {
         const QString name = Text1->text(); // exactly as typed: no trimming, no case change
-        if (createProjectFolder(Paths::projectsRoot(m_state.appDir), name))
+        if (createProjectFolder(m_state.projectsRoot, name))
             m_state.CurrentProject = name;
         else
             m_platform.messages.inform(this, kCreateProjectErrorText, QStringLiteral("Error"),

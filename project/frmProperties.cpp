@@ -106,7 +106,7 @@ void frmProperties::load()
     centreOnScreen(this);
     const AppState &state = m_editor.state();
     const QString name = m_editor.currentPageName();
-    const QString folder = Paths::projectFolder(state.appDir, state.CurrentProject) + u'/';
+    const QString folder = Paths::projectFolder(state.projectsRoot, state.CurrentProject) + u'/';
 
     Label1->setText(name);
     Label3->setText(QStringLiteral("HTML WWW Page"));
@@ -114,7 +114,7 @@ void frmProperties::load()
     Label5->setToolTip(folder);
 
     // Size and time of the file as last saved, not of the text being edited.
-    const QFileInfo file(Paths::pagePath(state.appDir, state.CurrentProject, name));
+    const QFileInfo file(Paths::pagePath(state.projectsRoot, state.CurrentProject, name));
     if (!name.isEmpty() && file.isFile()) {
         Label7->setText(formatFileSize(file.size()));
         Label10->setText(formatModifiedTime(file.lastModified()));

@@ -145,14 +145,14 @@ void webNew::addClicked()
         return;
     }
     // 5. The new page's path: the name as typed (lower-cased) plus the extension.
-    state.CurrentPagePath = Paths::pagePath(state.appDir, state.CurrentProject, name + ext);
+    state.CurrentPagePath = Paths::pagePath(state.projectsRoot, state.CurrentProject, name + ext);
     // 6. The editor holds the comment line alone, the caret after it.
     box.setText(QString());
     box.setEncoding(TextEncoding::Utf8);
     box.replaceSelection(newPageCommentLine());
     // 7. The skeleton follows, taken as it is; without it the page is the comment line alone.
     QByteArray skeleton;
-    if (readWholeFile(Paths::defaultTemplate(state.appDir), skeleton)) {
+    if (readWholeFile(Paths::defaultTemplate(state.dataDir), skeleton)) {
         const PageText page = decodePage(skeleton);
         box.setEncoding(page.encoding); // so that its bytes are written back unchanged
         box.setSelStart(box.length());

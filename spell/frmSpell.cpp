@@ -99,8 +99,8 @@ void frmSpell::start()
     List1->clear();
     AppState &state = m_editor.state();
     curpage = m_editor.currentPageName();
-    m_dictionary = Paths::dictionary(state.appDir);
-    if (!chspell(Paths::pagePath(state.appDir, state.CurrentProject, curpage)))
+    m_dictionary = Paths::dictionary(state.dataDir);
+    if (!chspell(Paths::pagePath(state.projectsRoot, state.CurrentProject, curpage)))
         return;
     if (List1->count() == 0)
         m_editor.platform().messages.inform(this, QStringLiteral("No Errors Found."),
@@ -118,7 +118,7 @@ bool frmSpell::chspell(const QString &path)
     const QString pageText = decodePage(bytes).text;
     bytes.clear();
     if (m_dictionary.isEmpty())
-        m_dictionary = Paths::dictionary(m_editor.state().appDir);
+        m_dictionary = Paths::dictionary(m_editor.state().dataDir);
     m_runText = m_editor.txtEdit().text();
     m_running = true;
     m_session = std::make_unique<SpellDictionary::Session>(SpellDictionary(m_dictionary));
@@ -143,7 +143,7 @@ bool frmSpell::chspell(const QString &path)
 int frmSpell::chWord(const QString &word)
 {
     if (m_dictionary.isEmpty())
-        m_dictionary = Paths::dictionary(m_editor.state().appDir);
+        m_dictionary = Paths::dictionary(m_editor.state().dataDir);
     const bool found = m_session ? m_session->lookup(word).found : SpellDictionary(m_dictionary).lookup(word).found;
     if (found)
         return 1;

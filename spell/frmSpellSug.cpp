@@ -99,7 +99,7 @@ void frmSpellSug::suggest()
         return;
     }
     List1->clear();
-    const SpellDictionary::Result r = SpellDictionary(Paths::dictionary(m_state.appDir)).suggest(word);
+    const SpellDictionary::Result r = SpellDictionary(Paths::dictionary(m_state.dataDir)).suggest(word);
     if (r.found) {
         m_platform.messages.inform(this, QStringLiteral("Spelling is correct."), QStringLiteral("Spell Check Message"),
                                    MessageRequest::Icon::Information);

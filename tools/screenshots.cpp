@@ -250,6 +250,8 @@ int main(int argc, char *argv[])
 
     AppState state;
     state.appDir = appDir;
+    state.dataDir = appDir;
+    state.projectsRoot = appDir + QStringLiteral("/project");
     frmEditor editor(state, fake.platform);
     editor.load();
     if (fake.platform.end.ended())

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace {
 void touch(const QString &path)
 {
@@ -20,14 +22,45 @@ private slots:
     void createsRootAndDefaultOnce()
     {
         QTemporaryDir app;
-        QVERIFY(Paths::ensureProjectsRoot(app.path()));
+        QVERIFY(Paths::ensureProjectsRoot(app.path() + "/project"));
         QVERIFY(QFileInfo(app.path() + "/project/default").isDir());
         // A root spelled in capitals is used, not doubled.
         QTemporaryDir other;
         QDir(other.path()).mkpath("PROJECT/Default");
-        QVERIFY(Paths::ensureProjectsRoot(other.path()));
+        const QString root = Paths::projectsRoot(other.path(), "/unused");
+        QCOMPARE(root, other.path() + "/PROJECT");
+        QVERIFY(Paths::ensureProjectsRoot(root));
         QCOMPARE(QDir(other.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"PROJECT"});
-        QCOMPARE(Paths::projectFolder(other.path(), "default"), other.path() + "/PROJECT/Default");
+        QCOMPARE(Paths::projectFolder(root, "default"), other.path() + "/PROJECT/Default");
+        // A per-user root comes with its parents, as in a new home folder.
+        QTemporaryDir home;
+        QVERIFY(Paths::ensureProjectsRoot(home.path() + "/.local/share/TAGSMITH/project"));
+        QVERIFY(QFileInfo(home.path() + "/.local/share/TAGSMITH/project/default").isDir());
+        // A file where a folder must go is not replaced.
+        QFile(home.path() + "/blocked").open(QIODevice::WriteOnly);
+        QVERIFY(!Paths::ensureProjectsRoot(home.path() + "/blocked/project"));
+    }
+
+    void projectsBesideAWritableProgramElsePerUser()
+    {
+        QTemporaryDir app, data;
+        QCOMPARE(Paths::projectsRoot(app.path(), data.path()), app.path() + "/project");
+        // Root may write anywhere, so only another user sees a read-only folder.
+        if (geteuid() == 0)
+            QSKIP("run as root: every folder is writable (tests/e2e/install.sh checks this as another user)");
+        QFile::setPermissions(app.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QCOMPARE(Paths::projectsRoot(app.path(), data.path()), data.path() + "/TAGSMITH/project");
+        QFile::setPermissions(app.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
+    void dataBesideTheProgramElseInShare()
+    {
+        QTemporaryDir top;
+        const QString program = top.path() + "/lib/tagsmith";
+        QDir().mkpath(program);
+        QCOMPARE(Paths::dataDir(program), top.path() + "/share/tagsmith");
+        touch(program + "/default.htm");
+        QCOMPARE(Paths::dataDir(program), program);
     }
 
     void namesResolveWithoutRegardToCase()
@@ -35,10 +68,11 @@ private slots:
         QTemporaryDir app;
         QDir(app.path()).mkpath("project/default");
         QDir(app.path()).mkpath("project/My Site");
-        QCOMPARE(Paths::projectFolder(app.path(), "Default"), app.path() + "/project/default");
-        QCOMPARE(Paths::projectFolder(app.path(), "my site"), app.path() + "/project/My Site");
+        const QString root = app.path() + "/project";
+        QCOMPARE(Paths::projectFolder(root, "Default"), root + "/default");
+        QCOMPARE(Paths::projectFolder(root, "my site"), root + "/My Site");
         // Unknown names keep their spelling.
-        QCOMPARE(Paths::projectFolder(app.path(), "New"), app.path() + "/project/New");
+        QCOMPARE(Paths::projectFolder(root, "New"), root + "/New");
     }
 
     void pagesAreHtmFilesSortedWithoutCase()
@@ -76,12 +110,12 @@ private slots:
 
     void writabilityCheck()
     {
-        QTemporaryDir app;
-        QDir(app.path()).mkpath("project/default");
-        QVERIFY(Paths::projectIsWritable(app.path(), "Default"));
-        QVERIFY(!QFile::exists(app.path() + "/project/default/test.tst"));
-        QVERIFY(!Paths::projectIsWritable(app.path(), "gone"));
-        QVERIFY(!Paths::projectIsWritable(app.path(), ".."));
+        QTemporaryDir root;
+        QDir(root.path()).mkpath("default");
+        QVERIFY(Paths::projectIsWritable(root.path(), "Default"));
+        QVERIFY(!QFile::exists(root.path() + "/default/test.tst"));
+        QVERIFY(!Paths::projectIsWritable(root.path(), "gone"));
+        QVERIFY(!Paths::projectIsWritable(root.path(), ".."));
     }
 };
 

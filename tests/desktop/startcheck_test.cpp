@@ -1,11 +1,39 @@
-// Start-up in an application directory that cannot take the projects folder:
-// the user is told at once which folder is meant, and the program ends.
+// Where the projects live. Start-up in an application directory that cannot
+// take the projects folder: the user is told at once which folder is meant,
+// and the program ends. A per-user projects root carries every project path.
 #include "core/SettingsKeys.h"
+#include "project/ModalDriver.h"
+#include "project/ProjMan.h"
+#include "project/frmProperties.h"
+#include "project/webNew.h"
 #include "support/EditorFixture.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Runs a menu command that opens dialog T and drives it.
+template <class T>
+void throughDialog(QAction *command, std::function<void(T *)> drive)
+{
+    bool ran = false;
+    whenModal<T>(drive, &ran);
+    command->trigger();
+    QVERIFY(ran);
+}
+} // namespace
 
 class StartCheckTest : public QObject {
     Q_OBJECT
@@ -37,6 +65,51 @@ private slots:
         QCOMPARE(e.pageCount(), 0);
         QCOMPARE(f.fake.settings.writes, 0);
         QVERIFY(QFileInfo(f.app.path() + '/' + blocker).isFile());
+    }
+
+    // As installed for all users: the projects live in the user's data
+    // folder, the skeleton comes from the installation's data folder, and
+    // nothing is made beside the program.
+    void perUserRootCarriesEveryProjectPath()
+    {
+        EditorFixture f;
+        QTemporaryDir home, share;
+        const QString root = home.path() + "/.local/share/TAGSMITH/project";
+        f.state.projectsRoot = root;
+        f.state.dataDir = share.path();
+        QFile skeleton(share.path() + "/default.htm");
+        QVERIFY(skeleton.open(QIODevice::WriteOnly));
+        skeleton.write("<html>installed</html>");
+        skeleton.close();
+        frmEditor &e = f.start();
+        QVERIFY(f.fake.messages.shown.isEmpty());
+        QVERIFY(QFileInfo(root + "/default").isDir());
+
+        throughDialog<webNew>(e.mnuFileItem[2], [](webNew *d) {
+            QTest::keyClicks(d->Text1, "index");
+            QTest::mouseClick(d->Option1, Qt::LeftButton);
+            QTest::mouseClick(d->Command1, Qt::LeftButton);
+        });
+        const QString page = root + "/default/index.htm";
+        QVERIFY(contents(page).endsWith("<html>installed</html>"));
+        f.box().setText("<b>mine</b>");
+        e.mnuFileItem[4]->trigger(); // Save Page
+        QCOMPARE(contents(page), QByteArray("<b>mine</b>"));
+
+        e.mnuFileItem[9]->trigger(); // Preview, in the default browser
+        e.mnuToolsItm[2]->trigger(); // Explore Project
+        QCOMPARE(f.fake.shell.opened, (QStringList{page, root + "/default"}));
+        throughDialog<frmProperties>(e.mnuFileItem[7], [&](frmProperties *d) {
+            QCOMPARE(d->Label5->text(), root + "/default/");
+        });
+        throughDialog<ProjMan>(e.mnuFileItem[0], [](ProjMan *d) {
+            QTest::mouseClick(d->Option2, Qt::LeftButton);
+            QTest::keyClicks(d->Text1, "Site");
+            QTest::mouseClick(d->Command1, Qt::LeftButton);
+        });
+        QVERIFY(QFileInfo(root + "/Site").isDir());
+        QCOMPARE(f.state.CurrentProject, QStringLiteral("Site"));
+        QVERIFY(!QFileInfo::exists(f.app.path() + "/project"));
     }
 
     void writableAppDirStartsWithoutMessage()

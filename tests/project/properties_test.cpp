@@ -2,7 +2,6 @@
 #include "ModalDriver.h"
 #include "support/EditorFixture.h"
 
-#include "core/Paths.h"
 #include "editor/DialogPlacement.h"
 #include "project/PropertiesText.h"
 #include "project/frmProperties.h"
@@ -120,7 +119,7 @@ private slots:
                 QCOMPARE(d->Label2->text(), QStringLiteral("Type:"));
                 QCOMPARE(d->Label3->text(), QStringLiteral("HTML WWW Page"));
                 QCOMPARE(d->Label4->text(), QStringLiteral("Location:"));
-                QCOMPARE(d->Label5->text(), Paths::projectFolder(f.app.path(), QStringLiteral("default")) + u'/');
+                QCOMPARE(d->Label5->text(), f.app.path() + QStringLiteral("/project/default/"));
                 QVERIFY(d->Label5->text().endsWith(u'/'));
                 QCOMPARE(d->Label6->text(), QStringLiteral("Size:"));
                 QCOMPARE(d->Label7->text(), QStringLiteral("1,234 bytes"));

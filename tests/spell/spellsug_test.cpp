@@ -29,6 +29,7 @@ struct Fixture {
     Fixture()
     {
         state.appDir = app.path();
+        state.dataDir = app.path();
         writeDictionary(app, kWords);
     }
     TestAppDir app;

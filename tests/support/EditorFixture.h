@@ -12,6 +12,8 @@ struct EditorFixture {
     EditorFixture()
     {
         state.appDir = app.path();
+        state.dataDir = app.path();
+        state.projectsRoot = app.path() + QStringLiteral("/project");
         // Start straight in the default project unless a test asks otherwise.
         fake.settings.write(QStringLiteral("Settings"), QStringLiteral("ProjMan"), QStringLiteral("1"));
         fake.settings.writes = 0;
