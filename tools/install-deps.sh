@@ -4,7 +4,8 @@ set -euo pipefail
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libqscintilla2-qt6-dev libgl1-mesa-dev
-          libbenchmark-dev wamerican xvfb xauth xdotool poppler-utils clang libclang-rt-14-dev)
+          libbenchmark-dev wamerican xvfb xauth xdotool poppler-utils clang libclang-rt-14-dev
+          desktop-file-utils appstream lintian file)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -9,37 +9,8 @@
 # Exit code 77 (skipped) only when Xvfb is not installed.
 set -u
 BUILT=${1:?folder of the built tagsmith}
-SKIP=77
-
-command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed (Debian package xvfb)"; exit $SKIP; }
-command -v xdotool >/dev/null || { echo "FAIL: xdotool is not installed (Debian package xdotool)"; exit 1; }
-
-WORK=$(mktemp -d /tmp/tagsmith-e2e.XXXXXX)
-XVFB_PID=""
-APP_PID=""
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; [ -f "$WORK/app.log" ] && sed 's/^/  program: /' "$WORK/app.log"; exit 1; }
-step() { echo "-- $*"; }
-# Sets the variable named $1 to the id of the visible window whose title
-# matches $2, waiting up to ten seconds (empty if none came); fails with $3 if
-# the program ends first.
-wait_window() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n1)
-        [ -n "$id" ] && break
-        kill -0 "$APP_PID" 2>/dev/null || fail "$3"
-        sleep 0.1
-    done
-    printf -v "$1" '%s' "$id"
-}
+. "$(dirname "$0")/xsession.sh"
+need_x
 
 # A copy of the application directory, so the projects are created in it.
 APP="$WORK/app"
@@ -53,13 +24,7 @@ printf '<HTML>\r\n<TITLE>Start</TITLE>\r\n</HTML>\r\n' > "$PAGE"
 SETTINGS="$WORK/config/TAGSMITH/TAGSMITH.ini"
 printf '[Settings]\r\nProjMan=1\r\n' > "$SETTINGS"
 
-# Xvfb picks a free display and writes its number to fd 3.
-step "starting Xvfb"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-export DISPLAY=":$(head -n1 "$WORK/display")"
+start_xvfb
 
 step "starting tagsmith on $DISPLAY"
 start_app() {
@@ -104,10 +69,7 @@ step "typing more, then File, Exit"
 xdotool type --delay 30 ' again'
 sleep 0.3
 xdotool key --delay 150 alt+f x
-for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$APP_PID" 2>/dev/null && fail "tagsmith still running after File, Exit"
-wait "$APP_PID"; RC=$?; APP_PID=""
-[ "$RC" -eq 0 ] || fail "tagsmith ended with exit code $RC"
+wait_exit "tagsmith still running after File, Exit"
 
 # Exit keeps the page without asking; the settings keep what was set, and
 # File "E&xit" leaves the window placement alone.
@@ -165,10 +127,7 @@ xdotool search --onlyvisible --name 'Tagsmith$' >/dev/null 2>&1 && fail "the mai
 sleep 0.3
 xdotool windowfocus --sync "$BOX"
 xdotool key Return
-for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$APP_PID" 2>/dev/null && fail "tagsmith still running after the message"
-wait "$APP_PID"; RC=$?; APP_PID=""
-[ "$RC" -eq 0 ] || fail "tagsmith ended with exit code $RC after the message"
+wait_exit "tagsmith still running after the message"
 [ -f "$BAD/project" ] || fail "the file in the way was touched"
 [ "$(tr -d '\r' < "$SETTINGS" | grep -v '^\(Height\|Width\|Top\|Left\)=')" = "$SET_NOW" ] || fail "settings changed: $(cat -A "$SETTINGS")"
 echo "PASS"
