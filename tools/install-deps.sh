@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what building and testing Tagsmith needs on Debian 12.
+# Installs what building Tagsmith needs on Debian 12; with --tests also what
+# the tests, benchmarks, fuzzers and the package checks need (CI uses that).
 set -euo pipefail
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libqscintilla2-qt6-dev libgl1-mesa-dev
-          libbenchmark-dev wamerican xvfb xauth xdotool poppler-utils clang libclang-rt-14-dev
-          desktop-file-utils appstream lintian file)
+# file: cpack -G DEB finds the libraries the program needs with it.
+PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libqscintilla2-qt6-dev libgl1-mesa-dev wamerican file)
+if [ "${1:-}" = "--tests" ]; then
+  PACKAGES+=(libbenchmark-dev xvfb xauth xdotool poppler-utils clang libclang-rt-14-dev
+             desktop-file-utils appstream lintian)
+fi
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
