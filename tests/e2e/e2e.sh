@@ -106,10 +106,7 @@ wait_window WIN '^Start - Tagsmith$' "tagsmith ended after recovering"
 
 step "SIGTERM saves the recovered text"
 kill -TERM "$APP_PID"
-for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$APP_PID" 2>/dev/null && fail "tagsmith still running after SIGTERM"
-wait "$APP_PID"; RC=$?; APP_PID=""
-[ "$RC" -eq 0 ] || fail "tagsmith ended with exit code $RC after SIGTERM"
+wait_exit "tagsmith still running after SIGTERM"
 [ "$(cat "$PAGE")" = "$EXPECT1 again unsaved" ] || fail "page after SIGTERM is: $(cat -A "$PAGE")"
 ls "$WORK/state/TAGSMITH"/journal-* >/dev/null 2>&1 && fail "a journal was left behind: $(ls "$WORK/state/TAGSMITH")"
 
