@@ -11,12 +11,16 @@ set(TAGSMITH_WORDLIST_COPYRIGHT /usr/share/doc/wamerican/copyright CACHE FILEPAT
 set(_docs ${CMAKE_BINARY_DIR}/packaging)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${_docs}/changelog @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/tagsmith.1 ${_docs}/tagsmith.1 COPYONLY)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${_docs}/copyright @ONLY)
+# Ours, then the word list's notice.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${_docs}/copyright.head @ONLY)
+file(READ ${_docs}/copyright.head _copyright)
 if(EXISTS ${TAGSMITH_WORDLIST_COPYRIGHT})
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TAGSMITH_WORDLIST_COPYRIGHT})
   file(READ ${TAGSMITH_WORDLIST_COPYRIGHT} _wordlist_copyright)
-  file(APPEND ${_docs}/copyright
-       "\nIts copyright notice (${TAGSMITH_WORDLIST_COPYRIGHT}) follows.\n\n${_wordlist_copyright}")
+  string(APPEND _copyright "\nThe word list's copyright notice (${TAGSMITH_WORDLIST_COPYRIGHT}) follows.\n\n"
+         "${_wordlist_copyright}")
 endif()
+file(WRITE ${_docs}/copyright "${_copyright}")
 
 # Compressed the way Debian wants: best compression, no name or time inside.
 find_program(TAGSMITH_GZIP gzip REQUIRED)
