@@ -103,8 +103,11 @@ fi
 
 start_xvfb
 step "starting the packaged program as user $("${AS_USER[@]}" id -u) on $DISPLAY"
-# A first start in a new home folder: no settings, no data folder yet.
-"${AS_USER[@]}" env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME="$U_HOME" DISPLAY="$DISPLAY" \
+# A first start in a new home folder: no settings, no data folder yet. Only
+# the sanitizers' settings come along (a sanitized build's suite runs this).
+KEEP=()
+for v in ASAN_OPTIONS UBSAN_OPTIONS; do [ -n "${!v:-}" ] && KEEP+=("$v=${!v}"); done
+"${AS_USER[@]}" env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME="$U_HOME" DISPLAY="$DISPLAY" "${KEEP[@]}" \
     "$ROOT/usr/bin/tagsmith" >"$WORK/app.log" 2>&1 &
 APP_PID=$!
 PROJECTS="$U_HOME/.local/share/TAGSMITH/project"
