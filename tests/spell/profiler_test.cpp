@@ -237,7 +237,7 @@ private slots:
         }
     }
 
-    void bigPageIsFast()
+    void bigPageOfUnknownWords()
     {
         // A page of about 1 MB with many different unknown words, many of them
         // at the start of a line (never found in the editor text).
@@ -256,19 +256,15 @@ private slots:
             }
             page += QStringLiteral("</p>\r\n");
         }
-        QElapsedTimer t;
-        t.start();
+        // Its speed is measured by the benchmarks, not here.
         int count = 0;
         qint64 sum = 0;
         Profiler::scanPage(page, page, [&](qint32 p, const QString &) {
             ++count;
             sum += p;
         });
-        const qint64 ms = t.elapsed();
         QVERIFY(count > 100000);
         QVERIFY(sum > 0);
-        QVERIFY2(ms < 3000, qPrintable(QStringLiteral("%1 ms").arg(ms)));
-        qInfo("scanned %lld characters, %d words, in %lld ms", qint64(page.size()), count, ms);
     }
 };
 
