@@ -28,6 +28,25 @@ QByteArray generatedPage(qsizetype bytes, quint32 seed)
     return out;
 }
 
+QByteArray minifiedPage(qsizetype bytes, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    QByteArray out;
+    out.reserve(bytes + 256);
+    out += "<html><head><title>Generated page</title></head><body>";
+    while (out.size() < bytes) {
+        out += "<div class=\"c\"><p>";
+        const int n = rng.bounded(5, 25);
+        for (int i = 0; i < n; ++i) {
+            out += kWords[rng.bounded(16)];
+            out += i + 1 < n ? " " : ".";
+        }
+        out += "</p></div>";
+    }
+    out.truncate(bytes);
+    return out;
+}
+
 QByteArray unknownWordsPage(qsizetype bytes, quint32 seed)
 {
     QRandomGenerator rng(seed);

@@ -95,13 +95,15 @@ BENCHMARK(BM_RawReadWrite10MB)->Unit(benchmark::kMillisecond);
 // argument 1, each keystroke is followed by everything the event loop then
 // does: painting, and the timers of the recovery journal, which copies the
 // unsaved text every few seconds of typing and writes it on a thread of its
-// own (that run is long enough for the journal to be written).
+// own (that run is long enough for the journal to be written). With the
+// third argument 1, the page is minified markup on a single line.
 void BM_Keystroke(benchmark::State &state)
 {
     EditorFixture f;
     const qsizetype size = state.range(0);
     const bool shown = state.range(1) != 0;
-    f.page(QStringLiteral("page.htm"), generatedPage(size) + "\r\n");
+    const bool oneLine = state.range(2) != 0;
+    f.page(QStringLiteral("page.htm"), oneLine ? minifiedPage(size) : generatedPage(size) + "\r\n");
     frmEditor &editor = f.start();
     ScintillaTextBox &box = *editor.editorWidget();
     box.setFocus();
@@ -118,7 +120,9 @@ void BM_Keystroke(benchmark::State &state)
     }
     state.counters["chars"] = box.length();
 }
-BENCHMARK(BM_Keystroke)->Args({1024, 0})->Args({kBig, 0})->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Keystroke)->Args({kBig, 1})->Unit(benchmark::kMicrosecond)->MinTime(6.0);
+BENCHMARK(BM_Keystroke)->Args({1024, 0, 0})->Args({kBig, 0, 0})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Keystroke)->Args({kBig, 1, 0})->Unit(benchmark::kMicrosecond)->MinTime(6.0);
+// Minified pages of 1 MB and 5 MB, painted after every keystroke.
+BENCHMARK(BM_Keystroke)->Args({1024 * 1024, 1, 1})->Args({5 * 1024 * 1024, 1, 1})->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,8 +1,11 @@
 #include "editor/ScintillaTextBox.h"
 
+#include "editor/WordRuns.h"
+
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QTimer>
 
@@ -67,6 +70,7 @@ ScintillaTextBox::ScintillaTextBox(QWidget *parent) : QsciScintilla(parent)
                 cmd->setAlternateKey(0);
         }
     }
+    WordRuns::attach(*this);
     // Changes are noticed by their "before" notifications only. The "after"
     // ones make the widget count the characters from the start of the text to
     // the change for accessibility, on every keystroke, which stalls typing
@@ -95,14 +99,15 @@ ScintillaTextBox::~ScintillaTextBox()
 void ScintillaTextBox::newDocument(qsizetype capacity)
 {
     // Every page gets a document of its own: dropping the old one frees it
-    // at once, where clearing it would walk through all its lines. Nothing
-    // is ever styled (no lexer), so the document keeps no style byte per
-    // character. The settings Scintilla keeps per document are carried over.
+    // at once, where clearing it would walk through all its lines. The
+    // document keeps a style byte per character for the word runs that keep
+    // long lines fast (see WordRuns). The settings Scintilla keeps per
+    // document are carried over.
     const long codePage = sci(SCI_GETCODEPAGE);
     const long tabWidth = sci(SCI_GETTABWIDTH), indent = sci(SCI_GETINDENT);
     const long useTabs = sci(SCI_GETUSETABS), tabIndents = sci(SCI_GETTABINDENTS);
     const long backUnindents = sci(SCI_GETBACKSPACEUNINDENTS), eolMode = sci(SCI_GETEOLMODE);
-    const long doc = sci(SCI_CREATEDOCUMENT, capacity, SC_DOCUMENTOPTION_STYLES_NONE);
+    const long doc = sci(SCI_CREATEDOCUMENT, capacity, SC_DOCUMENTOPTION_DEFAULT);
     sci(SCI_SETDOCPOINTER, 0, doc);
     sci(SCI_RELEASEDOCUMENT, 0, doc); // the widget holds it now
     sci(SCI_SETCODEPAGE, codePage);
@@ -410,4 +415,12 @@ void ScintillaTextBox::focusOutEvent(QFocusEvent *e)
 {
     QsciScintilla::focusOutEvent(e);
     emit focusLost();
+}
+
+void ScintillaTextBox::changeEvent(QEvent *e)
+{
+    QsciScintilla::changeEvent(e);
+    // The look-alike style of the word runs follows the plain text's look.
+    if (e->type() == QEvent::PaletteChange || e->type() == QEvent::FontChange)
+        WordRuns::copyLook(*this);
 }

@@ -58,6 +58,7 @@ protected:
     void dropEvent(QDropEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
 private:
     void newDocument(qsizetype capacity);

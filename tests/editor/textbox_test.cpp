@@ -147,6 +147,53 @@ private slots:
         QCOMPARE(spy.count(), 2); // nothing changed
     }
 
+    // The styles that cut long lines into short runs for the layout change
+    // exactly where a word follows a space or tab (where lines may wrap
+    // anyway), alternating, however the text got there.
+    void wordRunsFollowTheWords_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<int>("erase");
+        QTest::addColumn<QString>("typed");
+        const QByteArray words = u8("<p class=\"a\">one  two\tthree</p>\r\n<b>four five</b> six");
+        QTest::newRow("loaded") << words << 0 << 0 << QString();
+        QTest::newRow("a word split") << words << 17 << 0 << QStringLiteral(" ");
+        QTest::newRow("two words joined") << words << 18 << 2 << QString();
+        QTest::newRow("typed at the end") << words << int(words.size()) << 0 << QStringLiteral(" seven eight");
+        QTest::newRow("page starting with blanks") << u8("  \t a b") << 1 << 0 << QStringLiteral("x y");
+    }
+    void wordRunsFollowTheWords()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(int, at);
+        QFETCH(int, erase);
+        QFETCH(QString, typed);
+        ScintillaTextBox box;
+        box.resize(600, 300);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        box.setFocus();
+        box.setBytes(page, TextEncoding::Utf8);
+        box.viewport()->repaint(); // painting styles the text shown
+        box.setSelection(at, erase);
+        if (erase > 0)
+            QTest::keyClick(&box, Qt::Key_Delete);
+        typeText(&box, typed);
+        box.viewport()->repaint();
+        const QByteArray text = box.bytes();
+        const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+        int changes = 0;
+        for (int i = 1; i < text.size(); ++i) {
+            const bool wordStart = blank(text[i - 1]) && !blank(text[i]);
+            const bool changed = box.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, i)
+                != box.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, i - 1);
+            QVERIFY2(changed == wordStart, qPrintable(QStringLiteral("at byte %1 of %2").arg(i).arg(text)));
+            changes += changed;
+        }
+        QVERIFY(changes > 0);
+    }
+
     // Enter ends a line the way the page does; Tab types a tab.
     void typedLineEndsFollowThePage_data()
     {

@@ -1,0 +1,95 @@
+#include "editor/WordRuns.h"
+
+#include "editor/ScintillaTextBox.h"
+
+#include <QByteArray>
+
+namespace {
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+long send(const ScintillaTextBox &box, unsigned msg, unsigned long w = 0, long l = 0)
+{
+    return box.SendScintilla(msg, w, l);
+}
+
+// Enough cache entries for the distinct words of a big page in both styles.
+constexpr long kPositionCacheEntries = 1 << 16;
+// Styles are handed over in pieces of this size.
+constexpr long kChunk = 64 * 1024;
+
+void styleNeeded(ScintillaTextBox &box, long upTo)
+{
+    using B = QsciScintillaBase;
+    // A byte's style follows from the byte before it and that byte's
+    // style, so styling goes on from where it stopped (or was undone by an
+    // edit) without looking further back.
+    long from = send(box, B::SCI_GETENDSTYLED);
+    upTo = qMin(upTo, send(box, B::SCI_GETLENGTH));
+    if (upTo <= from)
+        return;
+    bool afterSpace = false;
+    char previous = WordRuns::kFirst;
+    if (from > 0) {
+        afterSpace = isBlank(char(send(box, B::SCI_GETCHARAT, from - 1)));
+        previous = char(send(box, B::SCI_GETSTYLEAT, from - 1));
+    }
+    send(box, B::SCI_STARTSTYLING, from);
+    QByteArray styles;
+    while (from < upTo) {
+        const long size = qMin(kChunk, upTo - from);
+        const auto *text = reinterpret_cast<const char *>(send(box, B::SCI_GETRANGEPOINTER, from, size));
+        styles.resize(size);
+        WordRuns::style(text, size, afterSpace, previous, styles.data());
+        send(box, B::SCI_SETSTYLINGEX, size, reinterpret_cast<long>(styles.constData()));
+        afterSpace = isBlank(text[size - 1]);
+        previous = styles.constData()[size - 1];
+        from += size;
+    }
+}
+} // namespace
+
+void WordRuns::style(const char *text, qsizetype size, bool afterSpace, char previous, char *out)
+{
+    char current = previous;
+    for (qsizetype i = 0; i < size; ++i) {
+        const bool blank = isBlank(text[i]);
+        if (afterSpace && !blank)
+            current = current == kFirst ? kSecond : kFirst;
+        out[i] = current;
+        afterSpace = blank;
+    }
+}
+
+void WordRuns::attach(ScintillaTextBox &box)
+{
+    send(box, QsciScintillaBase::SCI_SETPOSITIONCACHE, kPositionCacheEntries);
+    if (qEnvironmentVariableIsSet("TS_CACHE")) send(box, QsciScintillaBase::SCI_SETLAYOUTCACHE, qEnvironmentVariableIntValue("TS_CACHE"));
+    copyLook(box);
+    QObject::connect(&box, &QsciScintillaBase::SCN_STYLENEEDED, &box,
+                     [&box](int position) { styleNeeded(box, position); });
+}
+
+void WordRuns::copyLook(ScintillaTextBox &box)
+{
+    using B = QsciScintillaBase;
+    const auto copy = [&box](unsigned get, unsigned set) {
+        send(box, set, kSecond, send(box, get, kFirst));
+    };
+    copy(B::SCI_STYLEGETFORE, B::SCI_STYLESETFORE);
+    copy(B::SCI_STYLEGETBACK, B::SCI_STYLESETBACK);
+    copy(B::SCI_STYLEGETSIZEFRACTIONAL, B::SCI_STYLESETSIZEFRACTIONAL);
+    copy(B::SCI_STYLEGETWEIGHT, B::SCI_STYLESETWEIGHT);
+    copy(B::SCI_STYLEGETITALIC, B::SCI_STYLESETITALIC);
+    copy(B::SCI_STYLEGETUNDERLINE, B::SCI_STYLESETUNDERLINE);
+    copy(B::SCI_STYLEGETEOLFILLED, B::SCI_STYLESETEOLFILLED);
+    copy(B::SCI_STYLEGETCHARACTERSET, B::SCI_STYLESETCHARACTERSET);
+    copy(B::SCI_STYLEGETCASE, B::SCI_STYLESETCASE);
+    copy(B::SCI_STYLEGETVISIBLE, B::SCI_STYLESETVISIBLE);
+    copy(B::SCI_STYLEGETCHANGEABLE, B::SCI_STYLESETCHANGEABLE);
+    copy(B::SCI_STYLEGETHOTSPOT, B::SCI_STYLESETHOTSPOT);
+    char font[256] = {};
+    if (send(box, B::SCI_STYLEGETFONT, kFirst) < long(sizeof font)) {
+        send(box, B::SCI_STYLEGETFONT, kFirst, reinterpret_cast<long>(font));
+        send(box, B::SCI_STYLESETFONT, kSecond, reinterpret_cast<long>(font));
+    }
+}

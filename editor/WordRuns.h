@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QtGlobal>
+
+class ScintillaTextBox;
+
+// Keeps typing fast in very long lines (minified markup). The editing
+// component lays out a whole line again after every change to it, measuring
+// it through the font in runs of one style; only the widths of runs shorter
+// than 30 bytes come from its cache. Uncoloured text is one run per line, so
+// a line of a megabyte was measured afresh, character by character, on every
+// keystroke. Here every word, with the spaces after it, gets a style of its
+// own, alternating between two styles that look alike: the line is measured
+// in short runs the cache already knows. The style changes only where a word
+// follows a space or tab, where word wrap may break a line anyway, so the
+// lines wrap exactly as before.
+namespace WordRuns {
+// The two styles: the plain text's, and its look-alike.
+constexpr char kFirst = 0;
+constexpr char kSecond = 1;
+
+// Styles size bytes of text into out, continuing a run whose last byte was a
+// space or tab (afterSpace) and had the given style.
+void style(const char *text, qsizetype size, bool afterSpace, char previous, char *out);
+
+// Styles the text box's page as it is shown (the component asks for it).
+void attach(ScintillaTextBox &box);
+// Gives the look-alike style the current look of the plain text.
+void copyLook(ScintillaTextBox &box);
+}
