@@ -63,7 +63,6 @@ void WordRuns::style(const char *text, qsizetype size, bool afterSpace, char pre
 void WordRuns::attach(ScintillaTextBox &box)
 {
     send(box, QsciScintillaBase::SCI_SETPOSITIONCACHE, kPositionCacheEntries);
-    if (qEnvironmentVariableIsSet("TS_CACHE")) send(box, QsciScintillaBase::SCI_SETLAYOUTCACHE, qEnvironmentVariableIntValue("TS_CACHE"));
     copyLook(box);
     QObject::connect(&box, &QsciScintillaBase::SCN_STYLENEEDED, &box,
                      [&box](int position) { styleNeeded(box, position); });
