@@ -90,6 +90,19 @@ void BM_RawReadWrite10MB(benchmark::State &state)
 }
 BENCHMARK(BM_RawReadWrite10MB)->Unit(benchmark::kMillisecond);
 
+// Peer: a plain read, and the write every save makes (through a flushed
+// temporary file renamed over the page).
+void BM_RawReadSafeWrite10MB(benchmark::State &state)
+{
+    const QString copy = benchFolder() + QStringLiteral("/copy.htm");
+    for (auto _ : state) {
+        QByteArray bytes;
+        readWholeFile(bigPage(), bytes);
+        writeFileSafely(copy, bytes);
+    }
+}
+BENCHMARK(BM_RawReadSafeWrite10MB)->Unit(benchmark::kMillisecond);
+
 // One keystroke at the end of a page of the given size, through the main
 // window's change handling (the automatic closing bracket). With the second
 // argument 1, each keystroke is followed by everything the event loop then

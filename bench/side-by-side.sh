@@ -21,12 +21,14 @@
 #          page named in its title (the file name for SciTE and Geany, the
 #          page's TITLE for Tagsmith); each editor sets that title once the
 #          page is in its editing area
+#   ready  process start until the editor last used the CPU before going
+#          idle after opening (its CPU time then stays put for 250 ms): the
+#          page laid out, painted and any background work after opening done
 #   type   from the first of 20 typed characters at the end of the page
-#          (after Ctrl+End) until the page file on disk ends with them, saved
-#          by the editor's own keys (Ctrl+S; Tagsmith: File, Save Page)
+#          (after Ctrl+End, once the editor is idle again) until the page
+#          file on disk ends with them, saved by the editor's own keys
+#          (Ctrl+S; Tagsmith: File, Save Page)
 #   peak   the process's peak resident memory (VmHWM) after typing
-# The typing starts once the editor is idle (its CPU time grows by less than
-# 10 ms in 250 ms), so background work after opening is not counted as typing.
 set -u
 RUNS=5
 BASE=""
@@ -149,19 +151,33 @@ launch_geany() {
     APP_PID=$!
 }
 
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
-# Waits until the process's CPU time stays put for 250 ms (at most 60 s).
+cpu_ticks() { # pid: user and system time in clock ticks
+    local f
+    read -r -a f < "/proc/$1/stat" 2>/dev/null || { echo 0; return; }
+    echo $((f[13] + f[14]))
+}
+# Waits until the process's CPU time stays put for 250 ms (at most 60 s) and
+# sets LAST_BUSY to the time (ms) it last grew.
 wait_idle() {
-    local before after
-    for _ in $(seq 240); do
-        before=$(cpu_ticks "$1"); sleep 0.25; after=$(cpu_ticks "$1")
-        [ $((after - before)) -le 1 ] && return 0
+    local ticks last now limit=$(($(now_ms) + 60000))
+    last=$(cpu_ticks "$1")
+    LAST_BUSY=$(now_ms)
+    while now=$(now_ms); [ "$now" -lt $limit ]; do
+        ticks=$(cpu_ticks "$1")
+        if [ "$ticks" != "$last" ]; then
+            last=$ticks
+            LAST_BUSY=$now
+        elif [ $((now - LAST_BUSY)) -ge 250 ]; then
+            return 0
+        fi
+        sleep 0.01
     done
 }
 
-# One run: prints "open type peak" (ms, ms, MB), "-" for what did not happen.
+# One run: prints "open ready type peak" (ms, ms, ms, MB), "-" for what did
+# not happen.
 run_once() { # editor page run-folder
-    local editor=$1 page=$2 run=$3 win="" t1 t2 t3 open="-" type="-" peak="-"
+    local editor=$1 page=$2 run=$3 win="" t1 t2 t3 open="-" ready="-" type="-" peak="-"
     export DISPLAY=${DISPLAY_OF[$editor]}
     case $editor in
     tagsmith) launch_tagsmith "$run" "$page" "$TAGSMITH" ;;
@@ -178,6 +194,7 @@ run_once() { # editor page run-folder
         t1=$(now_ms)
         open=$((t1 - T0))
         wait_idle $APP_PID
+        ready=$((LAST_BUSY - T0))
         xdotool windowactivate --sync "$win" 2>/dev/null
         xdotool key --clearmodifiers ctrl+End
         wait_idle $APP_PID
@@ -195,7 +212,7 @@ run_once() { # editor page run-folder
     kill -9 $APP_PID 2>/dev/null
     wait $APP_PID 2>/dev/null
     rm -rf "$run"
-    echo "$open $type ${peak:--}"
+    echo "$open $ready $type ${peak:--}"
 }
 
 median() { # numbers (or "-") on stdin
@@ -222,7 +239,7 @@ done
 for e in "${ED_LIST[@]}"; do start_display "$e"; done
 
 echo "Tagsmith: $TAGSMITH${BASE:+   base: $BASE}   runs: $RUNS   $(nproc) cores   $(date -u '+%F %H:%M UTC')"
-declare -A OPEN TYPE PEAK
+declare -A OPEN READY TYPE PEAK
 for p in "${PAGE_LIST[@]}"; do
     for e in "${ED_LIST[@]}"; do
         : > "$WORK/results"
@@ -233,8 +250,9 @@ for p in "${PAGE_LIST[@]}"; do
             [ -n "${VERBOSE:-}" ] && echo "  $e p$p run $r: $(tail -n1 "$WORK/results")" >&2
         done
         OPEN[$e,$p]=$(awk '{ print $1 }' "$WORK/results" | median)
-        TYPE[$e,$p]=$(awk '{ print $2 }' "$WORK/results" | median)
-        PEAK[$e,$p]=$(awk '{ print $3 }' "$WORK/results" | median)
+        READY[$e,$p]=$(awk '{ print $2 }' "$WORK/results" | median)
+        TYPE[$e,$p]=$(awk '{ print $3 }' "$WORK/results" | median)
+        PEAK[$e,$p]=$(awk '{ print $4 }' "$WORK/results" | median)
     done
 done
 
@@ -245,10 +263,11 @@ ratio() { # a b
 declare -A NAME=([tagsmith]=Tagsmith [base]="Tagsmith base" [scite]=SciTE [geany]=Geany)
 declare -A DESC=([1k]="1 KB" [10m]="10 MB lines" [1m1]="1 MB one line" [5m1]="5 MB one line" [50m]="50 MB lines")
 echo
-printf '%-15s %-15s %9s %9s %8s\n' page editor "open ms" "type ms" "peak MB"
+printf '%-15s %-15s %9s %9s %9s %8s\n' page editor "open ms" "ready ms" "type ms" "peak MB"
 for p in "${PAGE_LIST[@]}"; do
     for e in "${ED_LIST[@]}"; do
-        printf '%-15s %-15s %9s %9s %8s\n' "${DESC[$p]}" "${NAME[$e]}" "${OPEN[$e,$p]}" "${TYPE[$e,$p]}" "${PEAK[$e,$p]}"
+        printf '%-15s %-15s %9s %9s %9s %8s\n' "${DESC[$p]}" "${NAME[$e]}" "${OPEN[$e,$p]}" "${READY[$e,$p]}" \
+            "${TYPE[$e,$p]}" "${PEAK[$e,$p]}"
     done
 done
 PEERS=()
@@ -256,11 +275,12 @@ for e in "${ED_LIST[@]}"; do [ $e != tagsmith ] && PEERS+=($e); done
 if [ ${#PEERS[@]} -gt 0 ]; then
     echo
     echo "Tagsmith as a ratio to each peer (below 1: Tagsmith is faster / smaller)"
-    printf '%-15s %-15s %9s %9s %8s\n' page peer open type peak
+    printf '%-15s %-15s %9s %9s %9s %8s\n' page peer open ready type peak
     for p in "${PAGE_LIST[@]}"; do
         for e in "${PEERS[@]}"; do
-            printf '%-15s %-15s %9s %9s %8s\n' "${DESC[$p]}" "${NAME[$e]}" \
-                "$(ratio "${OPEN[tagsmith,$p]}" "${OPEN[$e,$p]}")" "$(ratio "${TYPE[tagsmith,$p]}" "${TYPE[$e,$p]}")" \
+            printf '%-15s %-15s %9s %9s %9s %8s\n' "${DESC[$p]}" "${NAME[$e]}" \
+                "$(ratio "${OPEN[tagsmith,$p]}" "${OPEN[$e,$p]}")" "$(ratio "${READY[tagsmith,$p]}" "${READY[$e,$p]}")" \
+                "$(ratio "${TYPE[tagsmith,$p]}" "${TYPE[$e,$p]}")" \
                 "$(ratio "${PEAK[tagsmith,$p]}" "${PEAK[$e,$p]}")"
         done
     done
@@ -268,16 +288,17 @@ fi
 # The extra time a big page costs over a small one.
 if [[ ",$PAGES," == *",1k,"* ]]; then
     echo
-    echo "extra open time over the 1 KB page (ms), and extra peak memory as a multiple of the page"
+    echo "extra open and ready time over the 1 KB page (ms), and extra peak memory as a multiple of the page"
     for p in "${PAGE_LIST[@]}"; do
         [ "$p" = 1k ] && continue
         for e in "${ED_LIST[@]}"; do
-            o=${OPEN[$e,$p]} s=${OPEN[$e,1k]} m=${PEAK[$e,$p]} m0=${PEAK[$e,1k]}
-            extra="-" mem="-"
+            o=${OPEN[$e,$p]} s=${OPEN[$e,1k]} r=${READY[$e,$p]} r0=${READY[$e,1k]} m=${PEAK[$e,$p]} m0=${PEAK[$e,1k]}
+            extra="-" extra_ready="-" mem="-"
             [ "$o" != "-" ] && [ "$s" != "-" ] && extra=$((o - s))
+            [ "$r" != "-" ] && [ "$r0" != "-" ] && extra_ready=$((r - r0))
             [ "$m" != "-" ] && [ "$m0" != "-" ] &&
                 mem=$(awk -v a="$m" -v b="$m0" -v s="${PAGE_BYTES[$p]}" 'BEGIN { printf "%.2f", (a - b) * 1048576 / s }')
-            printf '%-15s %-15s %9s ms %8s x\n' "${DESC[$p]}" "${NAME[$e]}" "$extra" "$mem"
+            printf '%-15s %-15s %9s ms %9s ms %8s x\n' "${DESC[$p]}" "${NAME[$e]}" "$extra" "$extra_ready" "$mem"
         done
     done
 fi
