@@ -1,4 +1,5 @@
 // Reading and writing pages: exact bytes, the title, and failures.
+#include "core/PageGuard.h"
 #include "core/PageOps.h"
 #include "core/PageText.h"
 #include "core/SafeFile.h"
@@ -69,6 +70,28 @@ private slots:
         QCOMPARE(decodePage("caf\xc3\xa9").text, QStringLiteral("caf\u00e9"));
         QCOMPARE(decodePage("caf\xe9").encoding, TextEncoding::Windows1252);
         QCOMPARE(decodePage("caf\xe9").text, QStringLiteral("caf\u00e9"));
+    }
+
+    // A page changed in any one bit, or only in length, hashes differently:
+    // the hash is what tells a page another program rewrote from one it
+    // changed.
+    void contentHashSeesEveryByte()
+    {
+        QByteArray page(1000, 'a');
+        for (int i = 0; i < page.size(); ++i)
+            page[i] = char(QRandomGenerator::global()->bounded(256));
+        const quint64 h = contentHash(page);
+        QCOMPARE(contentHash(QByteArray(page)), h);
+        for (qsizetype size : {qsizetype(0), qsizetype(1), qsizetype(31), qsizetype(32), qsizetype(999)})
+            QVERIFY(contentHash(QByteArrayView(page).first(size)) != h);
+        QVERIFY(contentHash(page + '\0') != h);
+        for (int at = 0; at < page.size(); ++at) {
+            for (int bit = 0; bit < 8; ++bit) {
+                QByteArray changed = page;
+                changed[at] = char(changed[at] ^ (1 << bit));
+                QVERIFY2(contentHash(changed) != h, qPrintable(QStringLiteral("byte %1 bit %2").arg(at).arg(bit)));
+            }
+        }
     }
 
     void titleScan()
