@@ -28,7 +28,7 @@ void styleNeeded(ScintillaTextBox &box, long upTo)
     if (upTo <= from)
         return;
     bool afterSpace = false;
-    char previous = WordRuns::kFirst;
+    char previous = char(WordRuns::kFirst);
     if (from > 0) {
         afterSpace = isBlank(char(send(box, B::SCI_GETCHARAT, from - 1)));
         previous = char(send(box, B::SCI_GETSTYLEAT, from - 1));
@@ -50,11 +50,12 @@ void styleNeeded(ScintillaTextBox &box, long upTo)
 
 void WordRuns::style(const char *text, qsizetype size, bool afterSpace, char previous, char *out)
 {
+    const char first = char(kFirst), second = char(kSecond);
     char current = previous;
     for (qsizetype i = 0; i < size; ++i) {
         const bool blank = isBlank(text[i]);
         if (afterSpace && !blank)
-            current = current == kFirst ? kSecond : kFirst;
+            current = current == first ? second : first;
         out[i] = current;
         afterSpace = blank;
     }

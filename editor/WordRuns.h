@@ -15,9 +15,10 @@ class ScintillaTextBox;
 // follows a space or tab, where word wrap may break a line anyway, so the
 // lines wrap exactly as before.
 namespace WordRuns {
-// The two styles: the plain text's, and its look-alike.
-constexpr char kFirst = 0;
-constexpr char kSecond = 1;
+// The two styles: the plain text's, and its look-alike, a number no lexer
+// uses (they stay below 128), so that no colouring restyles it.
+constexpr int kFirst = 0;
+constexpr int kSecond = 160;
 
 // Styles size bytes of text into out, continuing a run whose last byte was a
 // space or tab (afterSpace) and had the given style.
