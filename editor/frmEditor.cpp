@@ -165,6 +165,15 @@ void frmEditor::createStatusBar()
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     Status = new QLabel(StatusBar1);
     Status->setObjectName(QStringLiteral("Status"));
+    StatusNote = new QLabel(StatusBar1);
+    StatusNote->setObjectName(QStringLiteral("StatusNote"));
+    connect(m_txtEdit, &ScintillaTextBox::textLoaded, StatusNote, &QLabel::clear);
+}
+
+void frmEditor::showNote(const QString &text)
+{
+    StatusNote->setText(text);
+    layoutClient();
 }
 
 void frmEditor::layoutClient()
@@ -202,6 +211,8 @@ void frmEditor::layoutClient()
 
     StatusBar1->setGeometry(0, h - statusH, w, statusH);
     Status->setGeometry(pad, 0, w - pad, statusH);
+    const int noteX = pad + Status->fontMetrics().horizontalAdvance(Status->text()) + pad * 4;
+    StatusNote->setGeometry(noteX, 0, qMax(0, w - noteX - pad), statusH);
 
     const int editTop = ToolBar1->isHidden() ? 0 : toolH;
     // Editing area: left 10, width client - 10, height client - ChromeHeight.
@@ -536,6 +547,12 @@ void frmEditor::RefreshSys()
 
 void frmEditor::onTextChanged()
 {
+    StatusNote->clear();
+    // The program's own edits (undo, redo, replace) bring no ">".
+    if (m_txtEdit->inProgramEdit()) {
+        LastCaretPos = m_txtEdit->selStart();
+        return;
+    }
     if (m_inChange || m_state.AutoHtmlOption != 0)
         return;
     m_inChange = true;

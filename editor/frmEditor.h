@@ -81,6 +81,11 @@ public:
     QWidget *StatusBar1 = nullptr;
     QLabel *Status = nullptr;
 
+    // A passing note on the status line, after the project text (empty
+    // clears it); the next edit clears it too.
+    void showNote(const QString &text);
+    QLabel *StatusNote = nullptr;
+
     // Enables or disables Find Next (menu item and its F3 key).
     void setFindNextEnabled(bool enabled);
     // Enables or disables Edit "&Find..." and the toolbar Find button together.
