@@ -83,6 +83,7 @@ frmEditor::frmEditor(AppState &state, Platform &platform, QWidget *parent)
     createToolBar();
     createStatusBar();
     createMenus();
+    createEditingAids();
     new PageKeys(this, Combo1, m_txtEdit);
     setMinimumSize(twipsToPxX(kMinWidthTwips, this), twipsToPxY(kMinHeightTwips, this));
     resize(twipsToPxX(kDesignWidthTwips, this), twipsToPxY(kDesignHeightTwips, this));
@@ -165,6 +166,9 @@ void frmEditor::createStatusBar()
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     Status = new QLabel(StatusBar1);
     Status->setObjectName(QStringLiteral("Status"));
+    CaretText = new QLabel(StatusBar1);
+    CaretText->setObjectName(QStringLiteral("CaretText"));
+    CaretText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void frmEditor::layoutClient()
@@ -202,6 +206,9 @@ void frmEditor::layoutClient()
 
     StatusBar1->setGeometry(0, h - statusH, w, statusH);
     Status->setGeometry(pad, 0, w - pad, statusH);
+    // Room for big line and column numbers, so the text does not jump about.
+    const int caretW = CaretText->fontMetrics().horizontalAdvance(QStringLiteral("Ln 0000000, Col 0000000"));
+    CaretText->setGeometry(qMax(0, w - pad - caretW), 0, qMin(caretW, w), statusH);
 
     const int editTop = ToolBar1->isHidden() ? 0 : toolH;
     // Editing area: left 10, width client - 10, height client - ChromeHeight.

@@ -8,6 +8,7 @@
 #include "core/WebAddresses.h"
 #include "editor/Commands.h"
 #include "editor/ImageButton.h"
+#include "editor/MenuItems.h"
 #include "editor/ScintillaTextBox.h"
 #include "platform/Desktop.h"
 #include "platform/MessageBoxes.h"
@@ -22,17 +23,6 @@
 
 namespace {
 const QString kDeleteErrorText = QStringLiteral("Error occurred while trying to delete file, please retry.");
-
-QAction *addItem(QMenu *menu, QList<QAction *> &items, const QString &caption, const QKeySequence &key = {})
-{
-    QAction *a = caption == u'-' ? menu->addSeparator() : menu->addAction(caption);
-    if (!key.isEmpty()) {
-        a->setShortcut(key);
-        a->setShortcutContext(Qt::WindowShortcut);
-    }
-    items.append(a);
-    return a;
-}
 } // namespace
 
 void frmEditor::createMenus()

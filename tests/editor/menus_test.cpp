@@ -29,9 +29,11 @@ private slots:
                  (QStringList{"Project &Manager...", "-", "&New Page...", "&Delete Page...", "&Save Page", "-",
                               "&Print...", "P&roperties", "-", "&Preview in Web Browser", "-", "E&xit"}));
         QCOMPARE(captions(e.mnuEditItem),
-                 (QStringList{"Cu&t", "&Copy", "&Paste", "&Delete", "-", "&Find...", "Find &Next"}));
+                 (QStringList{"Cu&t", "&Copy", "&Paste", "&Delete", "-", "&Find...", "Find &Next",
+                              "Go To &Matching Tag"}));
         QCOMPARE(captions(e.mnuViewItem),
-                 (QStringList{"&Tool Bar", "&Status Bar", "-", "&Refresh", "<none>", "&Options..."}));
+                 (QStringList{"&Tool Bar", "&Status Bar", "-", "&Refresh", "<none>", "&Options...",
+                              "Line &Numbers"}));
         QCOMPARE(captions(e.mnuToolsItm).mid(0, 3), (QStringList{"&Check Spelling...", "-", "&Explore Project"}));
         QVERIFY(e.mnuToolsItm.size() >= 12);
         QCOMPARE(captions(e.mnuHelpItem),
