@@ -57,6 +57,22 @@ void BM_OpenAndShow10MB(benchmark::State &state)
 }
 BENCHMARK(BM_OpenAndShow10MB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// Open a 10 MB page and show its end (Ctrl+End right after opening): a
+// coloured page is then styled all the way down at once.
+void BM_OpenAndShowEnd10MB(benchmark::State &state)
+{
+    FakePlatform fake;
+    BoxView view(state.range(0) != 0);
+    for (auto _ : state) {
+        OpenPage(fake.platform, view, bigPage());
+        view.box.setSelStart(view.box.length());
+        view.box.ensureCursorVisible();
+        view.box.repaint();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenAndShowEnd10MB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 // Peer: reading the same bytes from the file.
 void BM_RawRead10MB(benchmark::State &state)
 {
