@@ -64,6 +64,8 @@ const StyleColour kColours[] = {
     {H::VBScriptUnclosedString, 0x0d7a20, 0x93e09d},
 };
 
+constexpr int kLexerStyles = 128; // the HTML lexer's style numbers are below
+
 long rgb(QColor c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 } // namespace
 
@@ -101,18 +103,28 @@ void HtmlColouring::setLexer()
 void HtmlColouring::setColours()
 {
     // Every style takes the font and background of the plain text.
-    const long paper = sci(Sci::SCI_STYLEGETBACK, Sci::STYLE_DEFAULT);
+    const QColor paperColour = box().paper();
+    const long paper = rgb(paperColour);
     const long size = sci(Sci::SCI_STYLEGETSIZEFRACTIONAL, Sci::STYLE_DEFAULT);
     char font[256] = {};
     if (sci(Sci::SCI_STYLEGETFONT, Sci::STYLE_DEFAULT, 0) < long(sizeof font))
         sci(Sci::SCI_STYLEGETFONT, Sci::STYLE_DEFAULT, reinterpret_cast<long>(font));
-    const bool dark = QColor::fromRgb(paper & 0xff, (paper >> 8) & 0xff, (paper >> 16) & 0xff).lightness() < 128;
+    const long ink = rgb(box().color());
+    const bool dark = paperColour.lightness() < 128;
+    // All the lexer's styles look like plain text, except those coloured below.
+    for (int style = 0; style < kLexerStyles; ++style) {
+        if (style >= Sci::STYLE_DEFAULT && style <= Sci::STYLE_LASTPREDEFINED)
+            continue;
+        sci(Sci::SCI_STYLESETFORE, style, ink);
+        sci(Sci::SCI_STYLESETBACK, style, paper);
+        if (font[0])
+            sci(Sci::SCI_STYLESETFONT, style, reinterpret_cast<long>(font));
+        sci(Sci::SCI_STYLESETSIZEFRACTIONAL, style, size);
+        sci(Sci::SCI_STYLESETBOLD, style, 0);
+        sci(Sci::SCI_STYLESETITALIC, style, 0);
+    }
     for (const StyleColour &c : kColours) {
         sci(Sci::SCI_STYLESETFORE, c.style, rgb(QColor::fromRgb(dark ? c.dark : c.light)));
-        sci(Sci::SCI_STYLESETBACK, c.style, paper);
-        if (font[0])
-            sci(Sci::SCI_STYLESETFONT, c.style, reinterpret_cast<long>(font));
-        sci(Sci::SCI_STYLESETSIZEFRACTIONAL, c.style, size);
         sci(Sci::SCI_STYLESETBOLD, c.style, c.bold);
         sci(Sci::SCI_STYLESETITALIC, c.style, c.italic);
     }

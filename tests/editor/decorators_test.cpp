@@ -100,6 +100,37 @@ private slots:
         QCOMPARE(f.box().bytes(), kPage);
     }
 
+    // Every part stands out from the background, on a light and a dark theme.
+    void readableOnThePalette_data()
+    {
+        QTest::addColumn<QColor>("base");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("light") << QColor(Qt::white) << QColor(Qt::black);
+        QTest::newRow("dark") << QColor(0x1e, 0x1e, 0x1e) << QColor(0xdd, 0xdd, 0xdd);
+    }
+    void readableOnThePalette()
+    {
+        QFETCH(QColor, base);
+        QFETCH(QColor, text);
+        const QPalette saved = QApplication::palette();
+        QPalette palette = saved;
+        palette.setColor(QPalette::Base, base);
+        palette.setColor(QPalette::Text, text);
+        QApplication::setPalette(palette);
+        EditorFixture f;
+        f.page("a.htm", kPage);
+        f.start();
+        QApplication::setPalette(saved);
+        const auto lightness = [](long bgr) { return QColor(bgr & 0xff, (bgr >> 8) & 0xff, bgr >> 16).lightness(); };
+        for (const char *part : {"there", "<p", "class", "\"x\"", "&amp;", "<!-- note", "var", " n ="}) {
+            const int style = styleAt(f, kPage.indexOf(part) + 1);
+            const int contrast =
+                lightness(sci(f, Sci::SCI_STYLEGETFORE, style)) - lightness(sci(f, Sci::SCI_STYLEGETBACK, style));
+            QVERIFY2(qAbs(contrast) > 80, part);
+            QCOMPARE(contrast > 0, base.lightness() < 128);
+        }
+    }
+
     void switchedAndRemembered_data()
     {
         QTest::addColumn<int>("aid");
