@@ -2,6 +2,7 @@
 #include "BenchData.h"
 #include "core/PageOps.h"
 #include "core/SafeFile.h"
+#include "core/TagPairs.h"
 #include "editor/HtmlColouring.h"
 #include "editor/ScintillaTextBox.h"
 #include "editor/frmEditor.h"
@@ -72,6 +73,18 @@ void BM_OpenAndShowEnd10MB(benchmark::State &state)
     }
 }
 BENCHMARK(BM_OpenAndShowEnd10MB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The partner search at its worst: the caret in the first tag of a 10 MB
+// page whose partner is missing, so every tag after it is looked at (run once
+// the caret rests, not per keystroke).
+void BM_TagPairAcross10MB(benchmark::State &state)
+{
+    const QByteArray page = generatedPage(kBig);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(findTagPair(page, 1));
+    state.SetBytesProcessed(state.iterations() * kBig);
+}
+BENCHMARK(BM_TagPairAcross10MB)->Unit(benchmark::kMillisecond);
 
 // Peer: reading the same bytes from the file.
 void BM_RawRead10MB(benchmark::State &state)
