@@ -9,6 +9,7 @@
 
 struct AppState;
 struct Platform;
+class SettingsStore;
 class ScintillaTextBox;
 class CaretPosition;
 class HtmlColouring;
@@ -59,6 +60,8 @@ public:
     // Switches the editing aids (colouring, tag matching, line numbers) as
     // the settings say.
     void applyEditingOptions();
+    // Whether the editing aid of the settings key is on (the default).
+    static bool editingAidOn(SettingsStore &settings, const QString &key);
 
     // PageView
     TextBox &txtEdit() override;

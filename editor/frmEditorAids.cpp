@@ -14,13 +14,6 @@
 
 #include <QLabel>
 
-namespace {
-bool switchedOn(SettingsStore &settings, const QString &key)
-{
-    return vbValInt(settings.read(SettingsKeys::Settings, key, QStringLiteral("1"))) != 0;
-}
-} // namespace
-
 void frmEditor::createEditingAids()
 {
     m_colouring = new HtmlColouring(*m_txtEdit);
@@ -44,12 +37,17 @@ void frmEditor::createEditingAids()
     applyEditingOptions();
 }
 
+bool frmEditor::editingAidOn(SettingsStore &settings, const QString &key)
+{
+    return vbValInt(settings.read(SettingsKeys::Settings, key, QStringLiteral("1"))) != 0;
+}
+
 void frmEditor::applyEditingOptions()
 {
     SettingsStore &s = m_platform.settings;
-    m_colouring->setEnabled(switchedOn(s, SettingsKeys::ColourHTML));
-    m_tagMatch->setEnabled(switchedOn(s, SettingsKeys::MatchTags));
-    const bool numbers = switchedOn(s, SettingsKeys::LineNumbers);
+    m_colouring->setEnabled(editingAidOn(s, SettingsKeys::ColourHTML));
+    m_tagMatch->setEnabled(editingAidOn(s, SettingsKeys::MatchTags));
+    const bool numbers = editingAidOn(s, SettingsKeys::LineNumbers);
     m_lineNumbers->setEnabled(numbers);
     m_lineNumbersItem->setChecked(numbers);
 }

@@ -184,9 +184,8 @@ void frmOptions::load()
     Combo1->setEnabled(namedProject);
 
     Check1->setChecked(m_state.AutoHtmlOption == 1);
-    const auto on = [&s](const QString &key) { return vbValInt(s.read(Settings, key, QStringLiteral("1"))) != 0; };
-    ColourHtml->setChecked(on(ColourHTML));
-    MatchTags->setChecked(on(SettingsKeys::MatchTags));
+    ColourHtml->setChecked(frmEditor::editingAidOn(s, ColourHTML));
+    MatchTags->setChecked(frmEditor::editingAidOn(s, SettingsKeys::MatchTags));
 
     fillProjectList();
     Combo1->setEditText(s.read(Settings, DefaultProj, QStringLiteral("Default")));

@@ -18,8 +18,8 @@ inline const QString kNoBrowserLabel = QStringLiteral("(No Browser Selected)");
 inline const QString kDeleteToolText = QStringLiteral("Delete Custom Tool?");
 
 // Options: start-up choice, automatic closing bracket, preview browser, the
-// editing aids and the custom tools. The browser choice is stored the moment it is made; the
-// rest only by SaveOpt ("&Ok" and "&Apply").
+// editing aids and the custom tools. The browser choice is stored the moment
+// it is made; the rest only by SaveOpt ("&Ok" and "&Apply").
 class frmOptions : public QDialog {
     Q_OBJECT
 public:
