@@ -103,14 +103,16 @@ ScintillaTextBox::~ScintillaTextBox()
 void ScintillaTextBox::newDocument(qsizetype capacity)
 {
     // Every page gets a document of its own: dropping the old one frees it
-    // at once, where clearing it would walk through all its lines. Nothing
-    // is ever styled (no lexer), so the document keeps no style byte per
-    // character. The settings Scintilla keeps per document are carried over.
+    // at once, where clearing it would walk through all its lines. The
+    // document keeps a style byte per character for the colouring, which
+    // styles only the text shown. The settings Scintilla keeps per document
+    // are carried over; the lexer is set again by the colouring (see
+    // documentReplaced).
     const long codePage = sci(SCI_GETCODEPAGE);
     const long tabWidth = sci(SCI_GETTABWIDTH), indent = sci(SCI_GETINDENT);
     const long useTabs = sci(SCI_GETUSETABS), tabIndents = sci(SCI_GETTABINDENTS);
     const long backUnindents = sci(SCI_GETBACKSPACEUNINDENTS), eolMode = sci(SCI_GETEOLMODE);
-    const long doc = sci(SCI_CREATEDOCUMENT, capacity, SC_DOCUMENTOPTION_STYLES_NONE);
+    const long doc = sci(SCI_CREATEDOCUMENT, capacity, SC_DOCUMENTOPTION_DEFAULT);
     sci(SCI_SETDOCPOINTER, 0, doc);
     sci(SCI_RELEASEDOCUMENT, 0, doc); // the widget holds it now
     sci(SCI_SETCODEPAGE, codePage);
@@ -124,6 +126,7 @@ void ScintillaTextBox::newDocument(qsizetype capacity)
     m_newTextFrom = m_newTextTo = -1;
     m_markedModified = false;
     noteSelection(); // a new document starts without a selection
+    emit documentReplaced();
 }
 
 long ScintillaTextBox::sci(unsigned int msg, unsigned long w, long l) const

@@ -68,6 +68,10 @@ signals:
     // Text became selected, or the selection became empty, whichever way:
     // mouse, keys, Find, a template, a change or a new text.
     void selectionPresenceChanged(bool selected);
+    // A new page's text is about to go in: the editing area holds a new,
+    // empty document, without the settings Scintilla keeps per document
+    // (the lexer among them).
+    void documentReplaced();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;

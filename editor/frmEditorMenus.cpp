@@ -8,6 +8,7 @@
 #include "core/WebAddresses.h"
 #include "editor/Commands.h"
 #include "editor/ImageButton.h"
+#include "editor/MenuItems.h"
 #include "editor/ScintillaTextBox.h"
 #include "editor/UndoHistory.h"
 #include "platform/Desktop.h"
@@ -23,17 +24,6 @@
 
 namespace {
 const QString kDeleteErrorText = QStringLiteral("Error occurred while trying to delete file, please retry.");
-
-QAction *addItem(QMenu *menu, QList<QAction *> &items, const QString &caption, const QKeySequence &key = {})
-{
-    QAction *a = caption == u'-' ? menu->addSeparator() : menu->addAction(caption);
-    if (!key.isEmpty()) {
-        a->setShortcut(key);
-        a->setShortcutContext(Qt::WindowShortcut);
-    }
-    items.append(a);
-    return a;
-}
 } // namespace
 
 void frmEditor::createMenus()

@@ -30,9 +30,10 @@ private slots:
                               "&Print...", "P&roperties", "-", "&Preview in Web Browser", "-", "E&xit"}));
         QCOMPARE(captions(e.mnuEditItem),
                  (QStringList{"Cu&t", "&Copy", "&Paste", "&Delete", "-", "&Find...", "Find &Next", "-", "&Undo",
-                              "&Redo", "-", "R&eplace...", "&Go To Line..."}));
+                              "&Redo", "-", "R&eplace...", "&Go To Line...", "Go To &Matching Tag"}));
         QCOMPARE(captions(e.mnuViewItem),
-                 (QStringList{"&Tool Bar", "&Status Bar", "-", "&Refresh", "<none>", "&Options..."}));
+                 (QStringList{"&Tool Bar", "&Status Bar", "-", "&Refresh", "<none>", "&Options...",
+                              "Line &Numbers"}));
         QCOMPARE(captions(e.mnuToolsItm).mid(0, 3), (QStringList{"&Check Spelling...", "-", "&Explore Project"}));
         QVERIFY(e.mnuToolsItm.size() >= 12);
         QCOMPARE(captions(e.mnuHelpItem),
