@@ -1,6 +1,7 @@
 // Undo and Redo, Replace, Go To Line and the common keys, driven through
 // the main window's menu, its keys and the real dialogs.
 #include "support/EditorFixture.h"
+#include "support/OnModal.h"
 #include "texttools/HTMLFind.h"
 #include "texttools/frmGoToLine.h"
 #include "texttools/frmReplace.h"
@@ -22,23 +23,6 @@
 namespace {
 
 enum Item { Undo = 8, Redo = 9, ReplaceItem = 11, GoToLine = 12 };
-
-// Runs `drive` on the modal dialog of type D as soon as it is shown.
-template <typename D>
-void onModal(std::function<void(D &)> drive)
-{
-    QTimer::singleShot(0, [drive] {
-        auto *dialog = qobject_cast<D *>(QApplication::activeModalWidget());
-        if (!dialog) {
-            if (QWidget *other = QApplication::activeModalWidget())
-                other->close();
-            QFAIL("the expected dialog was not shown");
-        }
-        drive(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
 
 struct Fixture : EditorFixture {
     explicit Fixture(const QByteArray &pageBytes, const QByteArray &second = {})
