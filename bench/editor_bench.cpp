@@ -2,6 +2,8 @@
 #include "BenchData.h"
 #include "core/PageOps.h"
 #include "core/SafeFile.h"
+#include "core/TagPairs.h"
+#include "editor/HtmlColouring.h"
 #include "editor/ScintillaTextBox.h"
 #include "editor/frmEditor.h"
 #include "support/EditorFixture.h"
@@ -16,9 +18,17 @@ namespace {
 
 constexpr qsizetype kBig = 10 * 1024 * 1024;
 
+// The editing area alone, coloured or not.
 struct BoxView : PageView {
-    explicit BoxView() { box.resize(900, 700); box.show(); QApplication::processEvents(); }
+    explicit BoxView(bool coloured = false) : colouring(box)
+    {
+        colouring.setEnabled(coloured);
+        box.resize(900, 700);
+        box.show();
+        QApplication::processEvents();
+    }
     ScintillaTextBox box;
+    HtmlColouring colouring;
     QString cap;
     TextBox &txtEdit() override { return box; }
     void setCaption(const QString &c) override { cap = c; }
@@ -33,11 +43,12 @@ const QString &bigPage()
     return path;
 }
 
-// Open a 10 MB page and show it (the window is painted before the clock stops).
+// Open a 10 MB page and show it (the window is painted before the clock
+// stops); with the argument 1, coloured.
 void BM_OpenAndShow10MB(benchmark::State &state)
 {
     FakePlatform fake;
-    BoxView view;
+    BoxView view(state.range(0) != 0);
     for (auto _ : state) {
         OpenPage(fake.platform, view, bigPage());
         view.box.repaint();
@@ -45,7 +56,35 @@ void BM_OpenAndShow10MB(benchmark::State &state)
     }
     state.SetBytesProcessed(state.iterations() * kBig);
 }
-BENCHMARK(BM_OpenAndShow10MB)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_OpenAndShow10MB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Open a 10 MB page and show its end (Ctrl+End right after opening): a
+// coloured page is then styled all the way down at once.
+void BM_OpenAndShowEnd10MB(benchmark::State &state)
+{
+    FakePlatform fake;
+    BoxView view(state.range(0) != 0);
+    for (auto _ : state) {
+        OpenPage(fake.platform, view, bigPage());
+        view.box.setSelStart(view.box.length());
+        view.box.ensureCursorVisible();
+        view.box.repaint();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenAndShowEnd10MB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The partner search at its worst: the caret in the first tag of a 10 MB
+// page whose partner is missing, so every tag after it is looked at (run once
+// the caret rests, not per keystroke).
+void BM_TagPairAcross10MB(benchmark::State &state)
+{
+    const QByteArray page = generatedPage(kBig);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(findTagPair(page, 1));
+    state.SetBytesProcessed(state.iterations() * kBig);
+}
+BENCHMARK(BM_TagPairAcross10MB)->Unit(benchmark::kMillisecond);
 
 // Peer: reading the same bytes from the file.
 void BM_RawRead10MB(benchmark::State &state)
@@ -59,11 +98,12 @@ void BM_RawRead10MB(benchmark::State &state)
 }
 BENCHMARK(BM_RawRead10MB)->Unit(benchmark::kMillisecond);
 
-// A page switch: write the page on screen back, read the next one.
+// A page switch: write the page on screen back, read the next one; with the
+// argument 1, coloured.
 void BM_PageSwitch10MB(benchmark::State &state)
 {
     FakePlatform fake;
-    BoxView view;
+    BoxView view(state.range(0) != 0);
     const QString other = writeBenchFile(QStringLiteral("other.htm"), generatedPage(kBig, 9));
     OpenPage(fake.platform, view, bigPage());
     QString current = bigPage(), next = other;
@@ -73,7 +113,7 @@ void BM_PageSwitch10MB(benchmark::State &state)
         std::swap(current, next);
     }
 }
-BENCHMARK(BM_PageSwitch10MB)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_PageSwitch10MB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // Peer: a plain read and write of the same bytes.
 void BM_RawReadWrite10MB(benchmark::State &state)
@@ -108,8 +148,9 @@ BENCHMARK(BM_RawReadSafeWrite10MB)->Unit(benchmark::kMillisecond);
 // argument 1, each keystroke is followed by everything the event loop then
 // does: painting, and the timers of the recovery journal, which copies the
 // unsaved text every few seconds of typing and writes it on a thread of its
-// own (that run is long enough for the journal to be written). With the
-// third argument 1, the page is minified markup on a single line.
+// own (that run is long enough for the journal to be written). The window's
+// editing aids (colouring, tag matching, ...) are on, as they are by default.
+// With the third argument 1, the page is minified markup on a single line.
 void BM_Keystroke(benchmark::State &state)
 {
     EditorFixture f;

@@ -19,6 +19,10 @@ inline const QString DefaultProj = QStringLiteral("DefaultProj");
 inline const QString AutoHTML = QStringLiteral("AutoHTML");
 inline const QString CBrowser = QStringLiteral("CBrowser");
 inline const QString PBrowser = QStringLiteral("PBrowser");
+// Editing aids, "1" on (the default) or "0" off.
+inline const QString ColourHTML = QStringLiteral("ColourHTML");
+inline const QString MatchTags = QStringLiteral("MatchTags");
+inline const QString LineNumbers = QStringLiteral("LineNumbers");
 
 // Tool keys carry the slot number with a sign position: "ToolCaption 1".
 QString toolCaption(int slot);

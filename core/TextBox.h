@@ -52,6 +52,20 @@ public:
     // Puts text in place of the selection (or at the caret) as one edit; the
     // caret stands after it with nothing selected.
     virtual void replaceSelection(const QString &text) = 0;
+    // Puts text at the caret, which stays before it, as part of the edit
+    // just made (one Undo takes back both where the editing area has one).
+    virtual void insertAfterCaret(const QString &text)
+    {
+        const int caret = selStart();
+        replaceSelection(text);
+        setSelStart(caret);
+    }
+    // Puts text in place of `length` characters from `start` as one edit.
+    virtual void replaceRange(int start, int length, const QString &text)
+    {
+        setSelection(start, length);
+        replaceSelection(text);
+    }
 
     virtual bool isEnabled() const = 0;
     virtual void setEnabled(bool enabled) = 0;

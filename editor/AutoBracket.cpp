@@ -8,8 +8,7 @@ void autoCloseBracket(TextBox &box, int &lastCaretPos)
     // is at 1-based position p (0-based p - 1).
     const int p = box.selStart();
     if (p > lastCaretPos && p > 1 && box.charAt(p - 2) == u'<' && box.charAt(p) != u'>') {
-        box.replaceSelection(QStringLiteral(">"));
-        box.setSelStart(p);
+        box.insertAfterCaret(QStringLiteral(">"));
     }
     lastCaretPos = p;
 }

@@ -14,6 +14,8 @@ void preview(frmEditor &editor);
 // Edit menu
 void find(frmEditor &editor);
 void findNext(frmEditor &editor);
+void replace(frmEditor &editor);   // shows the modeless Replace dialog
+void goToLine(frmEditor &editor);
 // View menu
 void options(frmEditor &editor);
 // Tools menu

@@ -59,8 +59,16 @@ ScintillaTextBox::ScintillaTextBox(QWidget *parent) : QsciScintilla(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The clipboard keys belong to the window's menu (Shift+Ins and Shift+Del
     // are New Page and Delete Page there), not to the editor's own bindings.
-    for (int key : {Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert,
-                    Qt::SHIFT | Qt::Key_Delete, Qt::CTRL | Qt::Key_Insert, Qt::CTRL | Qt::Key_P}) {
+    // So do the history keys (the menu keeps Undo and Redo up to date) and
+    // the menu's other keys.
+    const QKeyCombination menuKeys[] = {
+        Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert,
+        Qt::SHIFT | Qt::Key_Delete, Qt::CTRL | Qt::Key_Insert, Qt::CTRL | Qt::Key_P, Qt::CTRL | Qt::Key_Z,
+        Qt::CTRL | Qt::Key_Y, QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z),
+        Qt::ALT | Qt::Key_Backspace, Qt::CTRL | Qt::Key_H, Qt::CTRL | Qt::Key_G, Qt::CTRL | Qt::Key_S,
+        Qt::CTRL | Qt::Key_F};
+    for (QKeyCombination combo : menuKeys) {
+        const int key = combo.toCombined();
         if (!QsciCommand::validKey(key))
             continue;
         while (QsciCommand *cmd = standardCommands()->boundTo(key)) {
@@ -100,9 +108,11 @@ void ScintillaTextBox::newDocument(qsizetype capacity)
 {
     // Every page gets a document of its own: dropping the old one frees it
     // at once, where clearing it would walk through all its lines. The
-    // document keeps a style byte per character for the word runs that keep
-    // long lines fast (see WordRuns). The settings Scintilla keeps per
-    // document are carried over.
+    // document keeps a style byte per character for the colouring, which
+    // styles only the text shown, and for the word runs that keep long
+    // lines fast (see WordRuns). The settings Scintilla keeps per document
+    // are carried over; the lexer is set again by the colouring (see
+    // documentReplaced).
     const long codePage = sci(SCI_GETCODEPAGE);
     const long tabWidth = sci(SCI_GETTABWIDTH), indent = sci(SCI_GETINDENT);
     const long useTabs = sci(SCI_GETUSETABS), tabIndents = sci(SCI_GETTABINDENTS);
@@ -121,6 +131,7 @@ void ScintillaTextBox::newDocument(qsizetype capacity)
     m_newTextFrom = m_newTextTo = -1;
     m_markedModified = false;
     noteSelection(); // a new document starts without a selection
+    emit documentReplaced();
 }
 
 long ScintillaTextBox::sci(unsigned int msg, unsigned long w, long l) const
@@ -276,7 +287,9 @@ void ScintillaTextBox::loadBytes(const QByteArray &bytes)
     sci(SCI_SETUNDOCOLLECTION, 0);
     sci(SCI_APPENDTEXT, bytes.size(), reinterpret_cast<long>(bytes.constData()));
     sci(SCI_SETUNDOCOLLECTION, 1);
+    sci(SCI_EMPTYUNDOBUFFER);
     flushChange();
+    emit textLoaded();
 }
 
 bool ScintillaTextBox::isModified() const { return m_markedModified || sci(SCI_GETMODIFY) != 0; }
@@ -344,6 +357,55 @@ void ScintillaTextBox::replaceSelection(const QString &text)
     flushChange();
 }
 
+void ScintillaTextBox::insertAfterCaret(const QString &text)
+{
+    // Outside an undo group, so that the text joins the edit just typed:
+    // one Undo takes back both.
+    const QByteArray bytes = encode(text);
+    const long caret = sci(SCI_GETCURRENTPOS);
+    sci(SCI_INSERTTEXT, caret, reinterpret_cast<long>(bytes.constData()));
+    sci(SCI_SETEMPTYSELECTION, caret);
+    flushChange();
+}
+
+void ScintillaTextBox::replaceRange(int start, int length, const QString &text)
+{
+    const QByteArray bytes = encode(text);
+    const long from = toByte(start), to = toByte(start + qMax(0, length));
+    sci(SCI_BEGINUNDOACTION);
+    sci(SCI_SETTARGETRANGE, from, to);
+    sci(SCI_REPLACETARGET, bytes.size(), reinterpret_cast<long>(bytes.constData()));
+    sci(SCI_ENDUNDOACTION);
+    flushChange();
+}
+
+void ScintillaTextBox::programEdit(const std::function<void()> &edit)
+{
+    const bool outer = m_programEdit;
+    m_programEdit = true;
+    edit();
+    flushChange();
+    m_programEdit = outer;
+}
+
+void ScintillaTextBox::undo()
+{
+    programEdit([this] { QsciScintilla::undo(); });
+}
+
+void ScintillaTextBox::redo()
+{
+    programEdit([this] { QsciScintilla::redo(); });
+}
+
+void ScintillaTextBox::goToLine(int line)
+{
+    sci(SCI_GOTOLINE, qBound(1, line, lineCount()) - 1);
+    noteSelection();
+}
+
+int ScintillaTextBox::lineCount() const { return int(sci(SCI_GETLINECOUNT)); }
+
 void ScintillaTextBox::noteModified()
 {
     m_textCacheValid = false;
@@ -382,8 +444,16 @@ void ScintillaTextBox::noteSelection()
 
 void ScintillaTextBox::keyPressEvent(QKeyEvent *e)
 {
+    // Typing over a selection is an undo step of its own; the group keeps
+    // what the change brings about (an automatic ">") in the same step.
+    // Plain typing is left ungrouped so that a run of it stays one step.
+    const bool group = hasSelection();
+    if (group)
+        sci(SCI_BEGINUNDOACTION);
     QsciScintilla::keyPressEvent(e);
     flushChange();
+    if (group)
+        sci(SCI_ENDUNDOACTION);
 }
 
 void ScintillaTextBox::inputMethodEvent(QInputMethodEvent *e)

@@ -39,17 +39,39 @@ public:
     // enough for every keystroke in a page of many megabytes.
     bool hasSelection() const;
     void setEnabled(bool enabled) override { QWidget::setEnabled(enabled); }
+    void insertAfterCaret(const QString &text) override;
+    void replaceRange(int start, int length, const QString &text) override;
+
+    // One step back or forward in the page's edit history; the change is
+    // reported as one made by the program (see inProgramEdit).
+    void undo() override;
+    void redo() override;
+    // Runs `edit`; the changes it makes are reported (changed()) while
+    // inProgramEdit() is true, so reactions meant for typing can stay out.
+    void programEdit(const std::function<void()> &edit);
+    bool inProgramEdit() const { return m_programEdit; }
+    // Puts the caret at the start of 1-based line `line` (line ends as the
+    // text has them: CR LF, LF and CR each end one) and scrolls it into view.
+    void goToLine(int line);
+    int lineCount() const;
 
 signals:
     // Emitted once after every finished change of the text (typed, pasted,
     // undone, or made by the program).
     void changed();
+    // A new text was loaded (a page opened or switched): it starts with an
+    // empty edit history.
+    void textLoaded();
     void focusGained();
     void focusLost();
     void mouseReleased();
     // Text became selected, or the selection became empty, whichever way:
     // mouse, keys, Find, a template, a change or a new text.
     void selectionPresenceChanged(bool selected);
+    // A new page's text is about to go in: the editing area holds a new,
+    // empty document, without the settings Scintilla keeps per document
+    // (the lexer among them).
+    void documentReplaced();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -93,4 +115,5 @@ private:
     bool m_changePending = false;
     bool m_flushQueued = false;
     bool m_hadSelection = false;
+    bool m_programEdit = false;
 };

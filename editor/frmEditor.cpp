@@ -83,6 +83,7 @@ frmEditor::frmEditor(AppState &state, Platform &platform, QWidget *parent)
     createToolBar();
     createStatusBar();
     createMenus();
+    createEditingAids();
     new PageKeys(this, Combo1, m_txtEdit);
     setMinimumSize(twipsToPxX(kMinWidthTwips, this), twipsToPxY(kMinHeightTwips, this));
     resize(twipsToPxX(kDesignWidthTwips, this), twipsToPxY(kDesignHeightTwips, this));
@@ -165,6 +166,18 @@ void frmEditor::createStatusBar()
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     Status = new QLabel(StatusBar1);
     Status->setObjectName(QStringLiteral("Status"));
+    StatusNote = new QLabel(StatusBar1);
+    StatusNote->setObjectName(QStringLiteral("StatusNote"));
+    connect(m_txtEdit, &ScintillaTextBox::textLoaded, StatusNote, &QLabel::clear);
+    CaretText = new QLabel(StatusBar1);
+    CaretText->setObjectName(QStringLiteral("CaretText"));
+    CaretText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void frmEditor::showNote(const QString &text)
+{
+    StatusNote->setText(text);
+    layoutClient();
 }
 
 void frmEditor::layoutClient()
@@ -202,6 +215,13 @@ void frmEditor::layoutClient()
 
     StatusBar1->setGeometry(0, h - statusH, w, statusH);
     Status->setGeometry(pad, 0, w - pad, statusH);
+    // Room for big line and column numbers, so the text does not jump about.
+    const int caretW = CaretText->fontMetrics().horizontalAdvance(QStringLiteral("Ln 0000000, Col 0000000"));
+    const int caretX = qMax(0, w - pad - caretW);
+    CaretText->setGeometry(caretX, 0, qMin(caretW, w), statusH);
+    // A note (Replace All's count) follows the status text, short of the caret position.
+    const int noteX = pad + Status->fontMetrics().horizontalAdvance(Status->text()) + pad * 4;
+    StatusNote->setGeometry(noteX, 0, qMax(0, caretX - noteX - pad), statusH);
 
     const int editTop = ToolBar1->isHidden() ? 0 : toolH;
     // Editing area: left 10, width client - 10, height client - ChromeHeight.
@@ -536,6 +556,12 @@ void frmEditor::RefreshSys()
 
 void frmEditor::onTextChanged()
 {
+    StatusNote->clear();
+    // The program's own edits (undo, redo, replace) bring no ">".
+    if (m_txtEdit->inProgramEdit()) {
+        LastCaretPos = m_txtEdit->selStart();
+        return;
+    }
     if (m_inChange || m_state.AutoHtmlOption != 0)
         return;
     m_inChange = true;

@@ -9,8 +9,13 @@
 
 struct AppState;
 struct Platform;
+class SettingsStore;
 class ScintillaTextBox;
+class CaretPosition;
+class HtmlColouring;
 class ImageButton;
+class LineNumbers;
+class TagMatch;
 class RecoveryJournal;
 class QAction;
 class QComboBox;
@@ -52,6 +57,11 @@ public:
 
     // Fills Tools menu items 3..11 from the tool table.
     void refreshToolsMenu();
+    // Switches the editing aids (colouring, tag matching, line numbers) as
+    // the settings say.
+    void applyEditingOptions();
+    // Whether the editing aid of the settings key is on (the default).
+    static bool editingAidOn(SettingsStore &settings, const QString &key);
 
     // PageView
     TextBox &txtEdit() override;
@@ -80,6 +90,15 @@ public:
     QWidget *ToolBar1 = nullptr;
     QWidget *StatusBar1 = nullptr;
     QLabel *Status = nullptr;
+    QLabel *CaretText = nullptr; // the caret's line and column, right of Status
+    HtmlColouring *colouring() { return m_colouring; }
+    LineNumbers *lineNumbers() { return m_lineNumbers; }
+    TagMatch *tagMatch() { return m_tagMatch; }
+
+    // A passing note on the status line, after the project text (empty
+    // clears it); the next edit clears it too.
+    void showNote(const QString &text);
+    QLabel *StatusNote = nullptr;
 
     // Enables or disables Find Next (menu item and its F3 key).
     void setFindNextEnabled(bool enabled);
@@ -106,6 +125,7 @@ private:
     void createToolBar();
     void createStatusBar();
     void createEditingArea();
+    void createEditingAids();
 
     void layoutClient();
     void restorePlacement();
@@ -148,6 +168,11 @@ private:
     QWidget *m_client = nullptr;
     ScintillaTextBox *m_txtEdit = nullptr;
     RecoveryJournal *m_journal = nullptr;
+    HtmlColouring *m_colouring = nullptr;
+    LineNumbers *m_lineNumbers = nullptr;
+    CaretPosition *m_caretPosition = nullptr;
+    TagMatch *m_tagMatch = nullptr;
+    QAction *m_lineNumbersItem = nullptr;
     QLabel *Label1 = nullptr;
     QComboBox *Combo1 = nullptr;
 

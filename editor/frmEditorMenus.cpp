@@ -8,7 +8,9 @@
 #include "core/WebAddresses.h"
 #include "editor/Commands.h"
 #include "editor/ImageButton.h"
+#include "editor/MenuItems.h"
 #include "editor/ScintillaTextBox.h"
+#include "editor/UndoHistory.h"
 #include "platform/Desktop.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
@@ -22,17 +24,6 @@
 
 namespace {
 const QString kDeleteErrorText = QStringLiteral("Error occurred while trying to delete file, please retry.");
-
-QAction *addItem(QMenu *menu, QList<QAction *> &items, const QString &caption, const QKeySequence &key = {})
-{
-    QAction *a = caption == u'-' ? menu->addSeparator() : menu->addAction(caption);
-    if (!key.isEmpty()) {
-        a->setShortcut(key);
-        a->setShortcutContext(Qt::WindowShortcut);
-    }
-    items.append(a);
-    return a;
-}
 } // namespace
 
 void frmEditor::createMenus()
@@ -51,7 +42,8 @@ void frmEditor::createFileMenu()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     const struct { const char *caption; QKeySequence key; } items[] = {
         {"Project &Manager...", {}}, {"-", {}}, {"&New Page...", QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
-        {"&Delete Page...", QKeySequence(Qt::SHIFT | Qt::Key_Delete)}, {"&Save Page", {}}, {"-", {}},
+        {"&Delete Page...", QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+        {"&Save Page", QKeySequence(Qt::CTRL | Qt::Key_S)}, {"-", {}},
         {"&Print...", {}}, {"P&roperties", {}}, {"-", {}},
         {"&Preview in Web Browser", QKeySequence(Qt::CTRL | Qt::Key_P)}, {"-", {}}, {"E&xit", {}}};
     for (const auto &it : items) {
@@ -69,7 +61,10 @@ void frmEditor::createEditMenu()
     const struct { const char *caption; QKeySequence key; } items[] = {
         {"Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X)}, {"&Copy", QKeySequence(Qt::CTRL | Qt::Key_C)},
         {"&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)}, {"&Delete", {}}, {"-", {}},
-        {"&Find...", {}}, {"Find &Next", QKeySequence(Qt::Key_F3)}};
+        {"&Find...", QKeySequence(Qt::CTRL | Qt::Key_F)}, {"Find &Next", QKeySequence(Qt::Key_F3)},
+        {"-", {}}, {"&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)}, {"&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {"-", {}}, {"R&eplace...", QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {"&Go To Line...", QKeySequence(Qt::CTRL | Qt::Key_G)}};
     for (const auto &it : items) {
         QAction *a = addItem(mnuEdit, mnuEditItem, QString::fromLatin1(it.caption), it.key);
         const int index = int(mnuEditItem.size()) - 1;
@@ -77,8 +72,13 @@ void frmEditor::createEditMenu()
     }
     mnuEditItem[5]->setEnabled(false);
     mnuEditItem[6]->setEnabled(false);
+    // Alt+Backspace is the classic second key of Undo.
+    mnuEditItem[8]->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    mnuEditItem[9]->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     onSelectionChanged(m_txtEdit->hasSelection());
     connect(mnuEdit, &QMenu::aboutToShow, this, &frmEditor::editMenuOpening);
+    auto *history = new UndoHistory(*m_txtEdit, mnuEditItem[8], mnuEditItem[9], this);
+    connect(mnuEdit, &QMenu::aboutToShow, history, &UndoHistory::refresh);
 }
 
 void frmEditor::createViewMenu()
@@ -220,7 +220,11 @@ void frmEditor::fileItem(int index)
         break;
     case 2: Commands::newPage(*this); break;
     case 3: DelItem(m_state.CurrentPagePath); break;
-    case 4: SavePage(m_platform, *this, m_state.CurrentPagePath); break;
+    case 4:
+        // Its key works without the menu's opening rule: only a page is saved.
+        if (Combo1->count() > 0)
+            SavePage(m_platform, *this, m_state.CurrentPagePath);
+        break;
     case 6: Commands::print(*this); break;
     case 7: Commands::properties(*this); break;
     case 9: Commands::preview(*this); break;
@@ -255,6 +259,10 @@ void frmEditor::editItem(int index)
     case 3: m_txtEdit->replaceSelection(QString()); break;
     case 5: Commands::find(*this); break;
     case 6: Commands::findNext(*this); break;
+    case 8: m_txtEdit->undo(); break;
+    case 9: m_txtEdit->redo(); break;
+    case 11: Commands::replace(*this); break;
+    case 12: Commands::goToLine(*this); break;
     default: break;
     }
 }

@@ -105,6 +105,12 @@ void frmOptions::buildEnvironmentTab(QWidget *page)
     place(Command1, this, 4815, 1185, 555, 345);
     Command1->setAutoDefault(false);
 
+    // The editing aids, below the controls above.
+    ColourHtml = named(new QCheckBox(QStringLiteral("Colour HTML tags"), page), "ColourHtml");
+    place(ColourHtml, this, 240, 2820, 3615, 315);
+    MatchTags = named(new QCheckBox(QStringLiteral("Highlight matching tags"), page), "MatchTags");
+    place(MatchTags, this, 240, 3180, 3615, 315);
+
     connect(Option3, &QRadioButton::clicked, this, [this] { browserOptionClicked(false); });
     connect(Option4, &QRadioButton::clicked, this, [this] { browserOptionClicked(true); });
     connect(Command1, &QPushButton::clicked, this, &frmOptions::browseBrowser);
@@ -178,6 +184,8 @@ void frmOptions::load()
     Combo1->setEnabled(namedProject);
 
     Check1->setChecked(m_state.AutoHtmlOption == 1);
+    ColourHtml->setChecked(frmEditor::editingAidOn(s, ColourHTML));
+    MatchTags->setChecked(frmEditor::editingAidOn(s, SettingsKeys::MatchTags));
 
     fillProjectList();
     Combo1->setEditText(s.read(Settings, DefaultProj, QStringLiteral("Default")));
@@ -222,9 +230,13 @@ void frmOptions::SaveOpt()
     // CurrentProject stays: the name takes effect at the next start.
     s.write(Settings, DefaultProj, Combo1->currentText());
     s.write(Settings, AutoHTML, QString::number(m_state.AutoHtmlOption));
+    const auto flag = [](QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
+    s.write(Settings, ColourHTML, flag(ColourHtml));
+    s.write(Settings, SettingsKeys::MatchTags, flag(MatchTags));
     ToolTable::store(m_state, s);
     // Reads the slots back into the table and sets Tools menu items 3..11.
     m_editor.refreshToolsMenu();
+    m_editor.applyEditingOptions();
 }
 
 // ---------------------------------------------------------------- start-up and browser

@@ -17,9 +17,9 @@ class QTabWidget;
 inline const QString kNoBrowserLabel = QStringLiteral("(No Browser Selected)");
 inline const QString kDeleteToolText = QStringLiteral("Delete Custom Tool?");
 
-// Options: start-up choice, automatic closing bracket, preview browser and
-// the custom tools. The browser choice is stored the moment it is made; the
-// rest only by SaveOpt ("&Ok" and "&Apply").
+// Options: start-up choice, automatic closing bracket, preview browser, the
+// editing aids and the custom tools. The browser choice is stored the moment
+// it is made; the rest only by SaveOpt ("&Ok" and "&Apply").
 class frmOptions : public QDialog {
     Q_OBJECT
 public:
@@ -37,6 +37,8 @@ public:
     QRadioButton *Option3 = nullptr, *Option4 = nullptr;
     QLabel *Label1 = nullptr;
     QPushButton *Command1 = nullptr; // "..."
+    QCheckBox *ColourHtml = nullptr; // "Colour HTML tags"
+    QCheckBox *MatchTags = nullptr;  // "Highlight matching tags"
     // Start-Up
     QRadioButton *ProjManOpt[2] = {nullptr, nullptr};
     QComboBox *Combo1 = nullptr;

@@ -33,6 +33,14 @@ QString expandTabs(const QString &text)
 QFont printFont(QPaintDevice &device, qreal width, qreal pitch)
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Judge the font by its advances, not by its fixed-pitch flag: fontconfig
+    // leaves that flag off for some monospaced fonts (Noto Sans Mono).
+    const QFontMetricsF cells(font, &device);
+    if (cells.horizontalAdvance(u'i') != cells.horizontalAdvance(u'W')) {
+        font.setFamily(QStringLiteral("monospace"));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    }
     // No ligatures ("fi", "->" in some coding fonts): every character keeps its cell.
     font.setStyleStrategy(QFont::PreferNoShaping);
     const QString line(kColumns, u'M');

@@ -1,12 +1,15 @@
-// Entry points of Find, Find Next and Print.
+// Entry points of Find, Find Next, Replace, Go To Line and Print.
 #include "core/TextBox.h"
 #include "editor/Commands.h"
+#include "editor/ScintillaTextBox.h"
 #include "editor/frmEditor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "texttools/HTMLFind.h"
 #include "texttools/Search.h"
+#include "texttools/frmGoToLine.h"
 #include "texttools/frmPrint.h"
+#include "texttools/frmReplace.h"
 
 namespace {
 
@@ -48,6 +51,29 @@ void find(frmEditor &editor)
 void findNext(frmEditor &editor)
 {
     searchFrom(editor, editor.findState().lastMatch + 1, QStringLiteral("No more matches found."));
+}
+
+void replace(frmEditor &editor)
+{
+    // One dialog per window, kept while hidden so it remembers its texts.
+    auto *dialog = editor.findChild<frmReplace *>();
+    if (!dialog)
+        dialog = new frmReplace(editor);
+    dialog->load();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void goToLine(frmEditor &editor)
+{
+    ScintillaTextBox &box = *editor.editorWidget();
+    int line = 0, index = 0;
+    box.getCursorPosition(&line, &index);
+    frmGoToLine dialog(line + 1, box.lineCount(), &editor);
+    if (dialog.exec() == QDialog::Accepted)
+        box.goToLine(dialog.line());
+    box.setFocus();
 }
 
 void print(frmEditor &editor)

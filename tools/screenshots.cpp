@@ -27,7 +27,9 @@
 #include "support/FakePlatform.h"
 #include "support/FakePrinters.h"
 #include "texttools/HTMLFind.h"
+#include "texttools/frmGoToLine.h"
 #include "texttools/frmPrint.h"
+#include "texttools/frmReplace.h"
 
 #include <QAction>
 #include <QApplication>
@@ -329,6 +331,17 @@ int main(int argc, char *argv[])
         HTMLFind d(editor.findState(), &editor);
         d.load();
         shoot(&d, out, QStringLiteral("find.png"));
+    }
+    {
+        frmReplace d(editor);
+        d.load();
+        d.Text1->setText(QStringLiteral("<B>"));
+        d.Text2->setText(QStringLiteral("<STRONG>"));
+        shoot(&d, out, QStringLiteral("replace.png"));
+    }
+    {
+        frmGoToLine d(12, editor.editorWidget()->lineCount(), &editor);
+        shoot(&d, out, QStringLiteral("go-to-line.png"));
     }
     {
         // A selected paragraph, so that "Selection" is offered.

@@ -29,9 +29,11 @@ private slots:
                  (QStringList{"Project &Manager...", "-", "&New Page...", "&Delete Page...", "&Save Page", "-",
                               "&Print...", "P&roperties", "-", "&Preview in Web Browser", "-", "E&xit"}));
         QCOMPARE(captions(e.mnuEditItem),
-                 (QStringList{"Cu&t", "&Copy", "&Paste", "&Delete", "-", "&Find...", "Find &Next"}));
+                 (QStringList{"Cu&t", "&Copy", "&Paste", "&Delete", "-", "&Find...", "Find &Next", "-", "&Undo",
+                              "&Redo", "-", "R&eplace...", "&Go To Line...", "Go To &Matching Tag"}));
         QCOMPARE(captions(e.mnuViewItem),
-                 (QStringList{"&Tool Bar", "&Status Bar", "-", "&Refresh", "<none>", "&Options..."}));
+                 (QStringList{"&Tool Bar", "&Status Bar", "-", "&Refresh", "<none>", "&Options...",
+                              "Line &Numbers"}));
         QCOMPARE(captions(e.mnuToolsItm).mid(0, 3), (QStringList{"&Check Spelling...", "-", "&Explore Project"}));
         QVERIFY(e.mnuToolsItm.size() >= 12);
         QCOMPARE(captions(e.mnuHelpItem),
@@ -45,6 +47,14 @@ private slots:
         QCOMPARE(e.mnuFileItem[3]->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_Delete));
         QCOMPARE(e.mnuFileItem[9]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         QCOMPARE(e.mnuEditItem[6]->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(e.mnuFileItem[4]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(e.mnuEditItem[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+        QCOMPARE(e.mnuEditItem[8]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(e.mnuEditItem[9]->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
+        QCOMPARE(e.mnuEditItem[11]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+        QCOMPARE(e.mnuEditItem[12]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
         QVERIFY(!e.mnuEditItem[5]->isEnabled());
         QVERIFY(!e.mnuEditItem[6]->isEnabled());
         QVERIFY(e.mnuViewItem[0]->isChecked());

@@ -66,7 +66,7 @@ private slots:
         box.setSelStart(3);
         typeText(&box, QStringLiteral("\u00e9"));
         QTest::keyClick(&box, Qt::Key_Backspace);
-        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        box.undo(); // Ctrl+Z is the window's Edit menu key
         QCOMPARE(box.text(), QStringLiteral("abc\u00e9"));
         QCOMPARE(box.length(), 4);
         QCOMPARE(box.selStart(), 4);
@@ -124,12 +124,12 @@ private slots:
         box.setFocus();
         box.setBytes(u8("first"), TextEncoding::Utf8);
         box.setBytes(u8("second"), TextEncoding::Utf8);
-        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        box.undo(); // Ctrl+Z is the window's Edit menu key
         QCOMPARE(box.text(), QStringLiteral("second"));
         box.setSelStart(6);
         QTest::keyClicks(&box, "x");
         QCOMPARE(box.text(), QStringLiteral("secondx"));
-        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        box.undo(); // Ctrl+Z is the window's Edit menu key
         QCOMPARE(box.text(), QStringLiteral("second"));
     }
 

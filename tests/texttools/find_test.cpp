@@ -2,6 +2,7 @@
 // button, the Find dialog and F3.
 #include "editor/ImageButton.h"
 #include "support/EditorFixture.h"
+#include "support/OnModal.h"
 #include "texttools/HTMLFind.h"
 
 #include <QAction>
@@ -17,22 +18,6 @@
 #include <functional>
 
 namespace {
-
-// Runs `drive` on the Find dialog as soon as it is shown modally.
-void onFindDialog(std::function<void(HTMLFind &)> drive)
-{
-    QTimer::singleShot(0, [drive] {
-        auto *dialog = qobject_cast<HTMLFind *>(QApplication::activeModalWidget());
-        if (!dialog) {
-            if (QWidget *other = QApplication::activeModalWidget())
-                other->close();
-            QFAIL("the Find dialog was not shown");
-        }
-        drive(*dialog);
-        if (dialog->isVisible())
-            dialog->reject(); // a drive that forgot to close it must not hang the test
-    });
-}
 
 // Types the search text, sets the case box and presses "&Find".
 void enter(HTMLFind &d, const QString &text, bool matchCase)
@@ -66,12 +51,12 @@ struct FindFixture : EditorFixture {
     QAction *nextItem() { return editor->mnuEditItem[6]; }
     void find(const QString &text, bool matchCase = false)
     {
-        onFindDialog([=](HTMLFind &d) { enter(d, text, matchCase); });
+        onModal<HTMLFind>([=](HTMLFind &d) { enter(d, text, matchCase); });
         findItem()->trigger();
     }
     void cancelFind()
     {
-        onFindDialog([](HTMLFind &d) { QTest::mouseClick(d.Command2, Qt::LeftButton); });
+        onModal<HTMLFind>([](HTMLFind &d) { QTest::mouseClick(d.Command2, Qt::LeftButton); });
         findItem()->trigger();
     }
     // F3 pressed in the editing area. The offscreen platform has no window
@@ -154,7 +139,7 @@ private slots:
         f.pressF3();
         QCOMPARE(f.box().selStart(), 5);
         // Typed, then cancelled: the stored text is searched again from the top.
-        onFindDialog([](HTMLFind &d) {
+        onModal<HTMLFind>([](HTMLFind &d) {
             QTest::keyClicks(d.Text1, QStringLiteral("zzz"));
             QTest::mouseClick(d.Command2, Qt::LeftButton);
         });
@@ -164,7 +149,7 @@ private slots:
         QCOMPARE(f.box().selLength(), 2);
         // Esc closes the dialog the same way.
         f.box().setSelStart(6);
-        onFindDialog([](HTMLFind &d) { QTest::keyClick(&d, Qt::Key_Escape); });
+        onModal<HTMLFind>([](HTMLFind &d) { QTest::keyClick(&d, Qt::Key_Escape); });
         f.findItem()->trigger();
         QCOMPARE(f.box().selStart(), 1);
         QVERIFY(f.messages().isEmpty());
@@ -175,7 +160,7 @@ private slots:
         FindFixture f("some text");
         f.box().setSelection(2, 3);
         bool findWasEnabled = true;
-        onFindDialog([&](HTMLFind &d) {
+        onModal<HTMLFind>([&](HTMLFind &d) {
             findWasEnabled = d.Command1->isEnabled();
             QTest::mouseClick(d.Command2, Qt::LeftButton);
         });
@@ -255,7 +240,7 @@ private slots:
         QCOMPARE(f.box().selStart(), 3);
         QString shown, selected;
         bool ticked = false, enabled = false, emptiedEnabled = true;
-        onFindDialog([&](HTMLFind &d) {
+        onModal<HTMLFind>([&](HTMLFind &d) {
             shown = d.Text1->text();
             selected = d.Text1->selectedText();
             ticked = d.Check1->isChecked();
@@ -303,7 +288,7 @@ private slots:
     void toolbarButtonFinds()
     {
         FindFixture f("one two");
-        onFindDialog([](HTMLFind &d) { enter(d, QStringLiteral("TWO"), false); });
+        onModal<HTMLFind>([](HTMLFind &d) { enter(d, QStringLiteral("TWO"), false); });
         QTest::mouseClick(f.editor->BtnFind, Qt::LeftButton);
         QCOMPARE(f.box().selStart(), 4);
         QCOMPARE(f.box().selLength(), 3);

@@ -1,6 +1,7 @@
 // The Print dialog, the printing layer's choices, and a real PDF printout.
 #include "platform/QtPrinters.h"
 #include "support/EditorFixture.h"
+#include "support/OnModal.h"
 #include "support/FakePrinters.h"
 #include "texttools/PrintJob.h"
 #include "texttools/PrintLayout.h"
@@ -27,21 +28,6 @@
 
 namespace {
 
-void onPrintDialog(std::function<void(frmPrint &)> drive)
-{
-    QTimer::singleShot(0, [drive] {
-        auto *dialog = qobject_cast<frmPrint *>(QApplication::activeModalWidget());
-        if (!dialog) {
-            if (QWidget *other = QApplication::activeModalWidget())
-                other->close();
-            QFAIL("the Print dialog was not shown");
-        }
-        drive(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
 struct PrintFixture : EditorFixture {
     explicit PrintFixture(const QByteArray &pageText)
     {
@@ -56,7 +42,7 @@ struct PrintFixture : EditorFixture {
     }
     void printFromMenu(std::function<void(frmPrint &)> drive)
     {
-        onPrintDialog(drive);
+        onModal<frmPrint>(drive);
         editor->mnuFileItem[6]->trigger();
     }
     FakePrinters printers;
@@ -222,7 +208,6 @@ private slots:
         const QRectF area = printer.pageRect(QPrinter::DevicePixel);
         const qreal pitch = area.height() / 66;
         const QFont font = printFont(printer, area.width(), pitch);
-        QVERIFY(QFontInfo(font).fixedPitch());
         const QFontMetricsF m(font, &printer);
         const qreal line = m.horizontalAdvance(QString(79, u'W'));
         QCOMPARE(m.horizontalAdvance(QString(79, u'i')), line); // indentation lines up

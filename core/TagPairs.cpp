@@ -1,0 +1,207 @@
+#include "core/TagPairs.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+using View = std::string_view;
+constexpr auto npos = View::npos;
+
+enum class Kind { Open, Close, Other };
+
+struct Tag {
+    TagSpan span;
+    Kind kind = Kind::Other;
+    View name;
+    bool selfClosing = false;
+};
+
+char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+bool sameName(View a, View b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return lower(x) == lower(y);
+           });
+}
+
+bool isNameChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == ':'
+           || c == '_' || c == '.';
+}
+
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+bool isVoid(View name)
+{
+    static const View kVoid[] = {"area", "base", "basefont", "bgsound", "br", "col", "command", "embed",
+                                 "frame", "hr", "image", "img", "input", "isindex", "keygen", "link",
+                                 "meta", "param", "source", "track", "wbr"};
+    return std::any_of(std::begin(kVoid), std::end(kVoid), [name](View v) { return sameName(v, name); });
+}
+
+bool isRawText(View name) { return sameName(name, "script") || sameName(name, "style"); }
+
+// The tag whose "<" is at lt, or nothing when there is no complete tag.
+std::optional<Tag> parseTag(View text, size_t lt)
+{
+    Tag tag;
+    tag.span.start = qsizetype(lt);
+    if (text.compare(lt, 4, "<!--") == 0) {
+        const size_t close = text.find("-->", lt + 4);
+        if (close == npos)
+            return std::nullopt;
+        tag.span.end = qsizetype(close + 3);
+        return tag;
+    }
+    size_t i = lt + 1;
+    if (i < text.size() && text[i] == '/') {
+        tag.kind = Kind::Close;
+        ++i;
+    } else {
+        tag.kind = Kind::Open;
+    }
+    if (i >= text.size())
+        return std::nullopt;
+    if (!isLetter(text[i])) {
+        if (tag.kind == Kind::Close || (text[i] != '!' && text[i] != '?'))
+            return std::nullopt; // a lone "<" in the text
+        tag.kind = Kind::Other;
+    }
+    const size_t nameStart = i;
+    while (i < text.size() && isNameChar(text[i]))
+        ++i;
+    tag.name = text.substr(nameStart, i - nameStart);
+    // The ">" that ends the tag, not one inside a quoted attribute value.
+    char quote = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '<') {
+            return std::nullopt; // an unfinished tag
+        } else if (c == '>') {
+            tag.span.end = qsizetype(i + 1);
+            tag.selfClosing = text[i - 1] == '/';
+            return tag;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Tag> tagAt(View text, size_t pos)
+{
+    if (pos < text.size() && text[pos] == '<')
+        if (auto tag = parseTag(text, pos))
+            return tag;
+    if (pos == 0)
+        return std::nullopt;
+    // The last "<" before the caret starts the tag the caret is in, if any.
+    const size_t lt = text.rfind('<', std::min(pos, text.size()) - 1);
+    if (lt == npos)
+        return std::nullopt;
+    auto tag = parseTag(text, lt);
+    if (!tag || size_t(tag->span.end) < pos)
+        return std::nullopt;
+    return tag;
+}
+
+std::optional<TagSpan> closingPartner(View text, const Tag &open)
+{
+    int depth = 1;
+    size_t i = size_t(open.span.end);
+    while ((i = text.find('<', i)) != npos) {
+        const auto tag = parseTag(text, i);
+        if (!tag) {
+            ++i;
+            continue;
+        }
+        i = size_t(tag->span.end);
+        if (tag->kind == Kind::Open && !tag->selfClosing) {
+            if (sameName(tag->name, open.name)) {
+                ++depth;
+            } else if (isRawText(tag->name)) {
+                // Script and style hold text, not tags: go on after their end.
+                for (size_t end = i;; end += 2) {
+                    end = text.find("</", end);
+                    if (end == npos)
+                        return std::nullopt;
+                    const auto close = parseTag(text, end);
+                    if (close && close->kind == Kind::Close && sameName(close->name, tag->name)) {
+                        i = size_t(close->span.end);
+                        break;
+                    }
+                }
+            }
+        } else if (tag->kind == Kind::Close && sameName(tag->name, open.name) && --depth == 0) {
+            return tag->span;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<TagSpan> openingPartner(View text, const Tag &close)
+{
+    int depth = 1;
+    size_t i = size_t(close.span.start);
+    // The last comment end before i, found again only once i passes it.
+    size_t commentEnd = npos;
+    bool commentKnown = false;
+    while (i > 0) {
+        const size_t lt = text.rfind('<', i - 1);
+        if (lt == npos)
+            return std::nullopt;
+        if (!commentKnown || (commentEnd != npos && commentEnd + 3 > i)) {
+            commentEnd = i >= 3 ? text.rfind("-->", i - 3) : npos;
+            commentKnown = true;
+        }
+        if (commentEnd != npos && lt < commentEnd + 3) {
+            const size_t commentStart = text.rfind("<!--", commentEnd);
+            if (commentStart != npos && lt >= commentStart) {
+                i = commentStart; // skip the whole comment
+                continue;
+            }
+        }
+        i = lt;
+        const auto tag = parseTag(text, lt);
+        if (!tag || size_t(tag->span.end) > size_t(close.span.start))
+            continue;
+        if (tag->kind == Kind::Close && isRawText(tag->name) && !sameName(tag->name, close.name)) {
+            // Back over the script or style text to its opening tag.
+            while (i > 0 && (i = text.rfind('<', i - 1)) != npos) {
+                const auto open = parseTag(text, i);
+                if (open && open->kind == Kind::Open && sameName(open->name, tag->name))
+                    break;
+            }
+            if (i == npos)
+                return std::nullopt;
+            continue;
+        }
+        if (!sameName(tag->name, close.name))
+            continue;
+        if (tag->kind == Kind::Close)
+            ++depth;
+        else if (tag->kind == Kind::Open && !tag->selfClosing && --depth == 0)
+            return tag->span;
+    }
+    return std::nullopt;
+}
+} // namespace
+
+std::optional<TagPair> findTagPair(QByteArrayView bytes, qsizetype pos)
+{
+    const View text(bytes.data(), size_t(bytes.size()));
+    if (pos < 0 || size_t(pos) > text.size())
+        return std::nullopt;
+    const auto tag = tagAt(text, size_t(pos));
+    if (!tag || tag->kind == Kind::Other || tag->selfClosing || isVoid(tag->name))
+        return std::nullopt;
+    const auto partner = tag->kind == Kind::Open ? closingPartner(text, *tag) : openingPartner(text, *tag);
+    if (!partner)
+        return std::nullopt;
+    return TagPair{tag->span, *partner};
+}

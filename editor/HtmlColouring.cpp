@@ -1,0 +1,131 @@
+#include "editor/HtmlColouring.h"
+
+#include "editor/ScintillaTextBox.h"
+
+#include <Qsci/qscilexerhtml.h>
+
+#include <QEvent>
+
+namespace {
+// Keyword lists of the lexer: none for HTML (every tag and attribute is
+// coloured alike, known to the lexer or not), the words of the scripts.
+const char kJavaScriptWords[] =
+    "break case catch class const continue debugger default delete do else export extends false finally for "
+    "function if import in instanceof let new null return super switch this throw true try typeof var void "
+    "while with yield";
+const char kVbScriptWords[] =
+    "and as byref byval call case class const dim do each else elseif empty end erase error exit explicit "
+    "false for function get if in is let loop me mod new next not nothing null on option or private "
+    "property public redim rem resume select set sub then to true until wend while with xor";
+
+struct StyleColour {
+    int style;
+    QRgb light; // on a light background
+    QRgb dark;  // on a dark background
+    bool bold = false;
+    bool italic = false;
+};
+
+using H = QsciLexerHTML;
+const StyleColour kColours[] = {
+    {H::Tag, 0x1a3fa8, 0x7fb2ff},
+    {H::UnknownTag, 0x1a3fa8, 0x7fb2ff},
+    {H::XMLTagEnd, 0x1a3fa8, 0x7fb2ff},
+    {H::Script, 0x1a3fa8, 0x7fb2ff},
+    {H::Attribute, 0x9a3b00, 0xffb273},
+    {H::UnknownAttribute, 0x9a3b00, 0xffb273},
+    {H::OtherInTag, 0x1a3fa8, 0x7fb2ff},
+    {H::HTMLDoubleQuotedString, 0x0d7a20, 0x93e09d},
+    {H::HTMLSingleQuotedString, 0x0d7a20, 0x93e09d},
+    {H::HTMLValue, 0x0d7a20, 0x93e09d},
+    {H::HTMLNumber, 0x0d7a20, 0x93e09d},
+    {H::HTMLComment, 0x727272, 0x9d9d9d, false, true},
+    {H::SGMLComment, 0x727272, 0x9d9d9d, false, true},
+    {H::Entity, 0x98168a, 0xec9ae2},
+    {H::SGMLDefault, 0x6b4a9a, 0xc3a8ef},
+    {H::SGMLCommand, 0x6b4a9a, 0xc3a8ef, true},
+    {H::SGMLParameter, 0x6b4a9a, 0xc3a8ef},
+    {H::SGMLDoubleQuotedString, 0x0d7a20, 0x93e09d},
+    {H::SGMLSingleQuotedString, 0x0d7a20, 0x93e09d},
+    {H::CDATA, 0x727272, 0x9d9d9d},
+    {H::JavaScriptComment, 0x727272, 0x9d9d9d, false, true},
+    {H::JavaScriptCommentLine, 0x727272, 0x9d9d9d, false, true},
+    {H::JavaScriptCommentDoc, 0x727272, 0x9d9d9d, false, true},
+    {H::JavaScriptNumber, 0xa35200, 0xf2b36b},
+    {H::JavaScriptKeyword, 0x1a3fa8, 0x7fb2ff, true},
+    {H::JavaScriptDoubleQuotedString, 0x0d7a20, 0x93e09d},
+    {H::JavaScriptSingleQuotedString, 0x0d7a20, 0x93e09d},
+    {H::JavaScriptUnclosedString, 0x0d7a20, 0x93e09d},
+    {H::JavaScriptRegex, 0x98168a, 0xec9ae2},
+    {H::VBScriptComment, 0x727272, 0x9d9d9d, false, true},
+    {H::VBScriptNumber, 0xa35200, 0xf2b36b},
+    {H::VBScriptKeyword, 0x1a3fa8, 0x7fb2ff, true},
+    {H::VBScriptString, 0x0d7a20, 0x93e09d},
+    {H::VBScriptUnclosedString, 0x0d7a20, 0x93e09d},
+};
+
+constexpr int kLexerStyles = 128; // the HTML lexer's style numbers are below
+
+long rgb(QColor c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
+} // namespace
+
+HtmlColouring::HtmlColouring(ScintillaTextBox &box) : EditorDecorator(box) { box.installEventFilter(this); }
+
+void HtmlColouring::apply(bool enabled)
+{
+    if (enabled) {
+        setColours();
+        setLexer();
+    } else {
+        sci(Sci::SCI_SETLEXER, Sci::SCLEX_NULL);
+        sci(Sci::SCI_CLEARDOCUMENTSTYLE);
+    }
+    box().update();
+}
+
+void HtmlColouring::documentReplaced() { setLexer(); }
+
+bool HtmlColouring::eventFilter(QObject *watched, QEvent *event)
+{
+    if (isEnabled() && event->type() == QEvent::PaletteChange)
+        setColours();
+    return EditorDecorator::eventFilter(watched, event);
+}
+
+void HtmlColouring::setLexer()
+{
+    // Per document; setting it styles nothing yet, painting does the rest.
+    sci(Sci::SCI_SETLEXER, Sci::SCLEX_HTML);
+    sci(Sci::SCI_SETKEYWORDS, 1, reinterpret_cast<long>(kJavaScriptWords));
+    sci(Sci::SCI_SETKEYWORDS, 2, reinterpret_cast<long>(kVbScriptWords));
+}
+
+void HtmlColouring::setColours()
+{
+    // Every style takes the font and background of the plain text.
+    const QColor paperColour = box().paper();
+    const long paper = rgb(paperColour);
+    const long size = sci(Sci::SCI_STYLEGETSIZEFRACTIONAL, Sci::STYLE_DEFAULT);
+    char font[256] = {};
+    if (sci(Sci::SCI_STYLEGETFONT, Sci::STYLE_DEFAULT, 0) < long(sizeof font))
+        sci(Sci::SCI_STYLEGETFONT, Sci::STYLE_DEFAULT, reinterpret_cast<long>(font));
+    const long ink = rgb(box().color());
+    const bool dark = paperColour.lightness() < 128;
+    // All the lexer's styles look like plain text, except those coloured below.
+    for (int style = 0; style < kLexerStyles; ++style) {
+        if (style >= Sci::STYLE_DEFAULT && style <= Sci::STYLE_LASTPREDEFINED)
+            continue;
+        sci(Sci::SCI_STYLESETFORE, style, ink);
+        sci(Sci::SCI_STYLESETBACK, style, paper);
+        if (font[0])
+            sci(Sci::SCI_STYLESETFONT, style, reinterpret_cast<long>(font));
+        sci(Sci::SCI_STYLESETSIZEFRACTIONAL, style, size);
+        sci(Sci::SCI_STYLESETBOLD, style, 0);
+        sci(Sci::SCI_STYLESETITALIC, style, 0);
+    }
+    for (const StyleColour &c : kColours) {
+        sci(Sci::SCI_STYLESETFORE, c.style, rgb(QColor::fromRgb(dark ? c.dark : c.light)));
+        sci(Sci::SCI_STYLESETBOLD, c.style, c.bold);
+        sci(Sci::SCI_STYLESETITALIC, c.style, c.italic);
+    }
+}

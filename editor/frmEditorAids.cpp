@@ -1,0 +1,53 @@
+// The editing aids of the main window: each one a decorator of the editing
+// area, created, put in the menus and switched here.
+#include "editor/frmEditor.h"
+
+#include "core/SettingsKeys.h"
+#include "editor/CaretPosition.h"
+#include "editor/HtmlColouring.h"
+#include "editor/LineNumbers.h"
+#include "editor/MenuItems.h"
+#include "editor/ScintillaTextBox.h"
+#include "editor/TagMatch.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+
+#include <QLabel>
+
+void frmEditor::createEditingAids()
+{
+    m_colouring = new HtmlColouring(*m_txtEdit);
+    m_lineNumbers = new LineNumbers(*m_txtEdit);
+    m_caretPosition = new CaretPosition(*m_txtEdit, CaretText);
+    m_tagMatch = new TagMatch(*m_txtEdit);
+    m_caretPosition->setEnabled(true);
+
+    // Appended after the items of each menu, whatever their number.
+    m_lineNumbersItem = addItem(mnuView, mnuViewItem, QStringLiteral("Line &Numbers"));
+    m_lineNumbersItem->setCheckable(true);
+    connect(m_lineNumbersItem, &QAction::triggered, this, [this](bool on) {
+        m_lineNumbers->setEnabled(on);
+        m_platform.settings.write(SettingsKeys::Settings, SettingsKeys::LineNumbers,
+                                  on ? QStringLiteral("1") : QStringLiteral("0"));
+    });
+    QAction *matching = addItem(mnuEdit, mnuEditItem, QStringLiteral("Go To &Matching Tag"),
+                                QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(matching, &QAction::triggered, this, [this] { m_tagMatch->goToPartner(); });
+
+    applyEditingOptions();
+}
+
+bool frmEditor::editingAidOn(SettingsStore &settings, const QString &key)
+{
+    return vbValInt(settings.read(SettingsKeys::Settings, key, QStringLiteral("1"))) != 0;
+}
+
+void frmEditor::applyEditingOptions()
+{
+    SettingsStore &s = m_platform.settings;
+    m_colouring->setEnabled(editingAidOn(s, SettingsKeys::ColourHTML));
+    m_tagMatch->setEnabled(editingAidOn(s, SettingsKeys::MatchTags));
+    const bool numbers = editingAidOn(s, SettingsKeys::LineNumbers);
+    m_lineNumbers->setEnabled(numbers);
+    m_lineNumbersItem->setChecked(numbers);
+}

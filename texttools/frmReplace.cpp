@@ -1,0 +1,120 @@
+#include "texttools/frmReplace.h"
+
+#include "editor/DialogPlacement.h"
+#include "editor/ScintillaTextBox.h"
+#include "editor/frmEditor.h"
+#include "texttools/Replace.h"
+#include "texttools/Search.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+frmReplace::frmReplace(frmEditor &editor) : QDialog(&editor), m_editor(editor)
+{
+    setObjectName(QStringLiteral("frmReplace"));
+    setWindowTitle(QStringLiteral("Replace"));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    setModal(false);
+
+    auto *label1 = new QLabel(QStringLiteral("Find what:"), this);
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setMinimumWidth(220);
+    label1->setBuddy(Text1);
+    auto *label2 = new QLabel(QStringLiteral("Replace with:"), this);
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    label2->setBuddy(Text2);
+    Check1 = new QCheckBox(QStringLiteral("Match &Case"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+
+    auto button = [this](const char *caption, const char *name) {
+        auto *b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    CmdFindNext = button("&Find Next", "CmdFindNext");
+    CmdFindNext->setDefault(true);
+    CmdReplace = button("&Replace", "CmdReplace");
+    CmdReplaceAll = button("Replace &All", "CmdReplaceAll");
+    CmdClose = button("&Close", "CmdClose");
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(label1, 0, 0);
+    grid->addWidget(Text1, 0, 1);
+    grid->addWidget(CmdFindNext, 0, 2);
+    grid->addWidget(label2, 1, 0);
+    grid->addWidget(Text2, 1, 1);
+    grid->addWidget(CmdReplace, 1, 2);
+    grid->addWidget(Check1, 2, 1);
+    grid->addWidget(CmdReplaceAll, 2, 2);
+    grid->addWidget(CmdClose, 3, 2);
+    grid->setColumnStretch(1, 1);
+    setFixedSize(sizeHint());
+
+    connect(Text1, &QLineEdit::textChanged, this, &frmReplace::Text1_Change);
+    connect(CmdFindNext, &QPushButton::clicked, this, &frmReplace::findNext);
+    connect(CmdReplace, &QPushButton::clicked, this, &frmReplace::replaceOne);
+    connect(CmdReplaceAll, &QPushButton::clicked, this, &frmReplace::replaceAll);
+    connect(CmdClose, &QPushButton::clicked, this, &QDialog::reject); // Esc too
+    Text1_Change();
+}
+
+void frmReplace::load()
+{
+    const QString selected = m_editor.txtEdit().selectedText();
+    if (!selected.isEmpty() && !selected.contains(u'\n') && !selected.contains(u'\r'))
+        Text1->setText(selected);
+    if (!isVisible())
+        centreOnScreen(this);
+    Text1->selectAll();
+    Text1->setFocus();
+}
+
+int frmReplace::matchCase() const { return Check1->isChecked() ? 1 : 0; }
+
+void frmReplace::Text1_Change()
+{
+    const bool searchable = !Text1->text().isEmpty();
+    for (QPushButton *b : {CmdFindNext, CmdReplace, CmdReplaceAll})
+        b->setEnabled(searchable);
+}
+
+// Selects the next match after the selection; says so on the status line
+// when there is none.
+bool frmReplace::findNext()
+{
+    TextBox &box = m_editor.txtEdit();
+    const QString what = Text1->text();
+    const int at = Search::findText(box.text(), what, box.selStart() + box.selLength() + 1, matchCase());
+    if (at == 0) {
+        m_editor.showNote(QStringLiteral("No more matches found."));
+        return false;
+    }
+    box.setSelection(at - 1, int(what.size()));
+    m_editor.showNote(QString());
+    return true;
+}
+
+void frmReplace::replaceOne()
+{
+    ScintillaTextBox &box = *m_editor.editorWidget();
+    if (Replace::isMatch(box.selectedText(), Text1->text(), matchCase())) {
+        const QString with = Text2->text();
+        box.programEdit([&] { box.replaceSelection(with); });
+    }
+    findNext();
+}
+
+void frmReplace::replaceAll()
+{
+    ScintillaTextBox &box = *m_editor.editorWidget();
+    const Replace::Span span = Replace::replaceAll(box.text(), Text1->text(), Text2->text(), matchCase());
+    if (span.count > 0)
+        box.programEdit([&] { box.replaceRange(span.start, span.length, span.text); });
+    m_editor.showNote(Replace::replacedMessage(span.count));
+}
