@@ -77,7 +77,8 @@ void HtmlColouring::apply(bool enabled)
         setColours();
         setLexer();
     } else {
-        sci(Sci::SCI_SETLEXER, Sci::SCLEX_NULL);
+        // No lexer: the editing area styles the page in word runs itself.
+        sci(Sci::SCI_SETLEXER, Sci::SCLEX_CONTAINER);
         sci(Sci::SCI_CLEARDOCUMENTSTYLE);
     }
     box().update();
@@ -94,6 +95,14 @@ bool HtmlColouring::eventFilter(QObject *watched, QEvent *event)
 
 void HtmlColouring::setLexer()
 {
+    // A page with a long line (minified markup) stays plain: the lexer
+    // styles a line whole, from its start, on every keystroke, and its long
+    // runs of text miss the layout cache (see WordRuns), which made typing
+    // take most of a second per keystroke on a line of a megabyte.
+    if (box().hasLongLines()) {
+        sci(Sci::SCI_SETLEXER, Sci::SCLEX_CONTAINER);
+        return;
+    }
     // Per document; setting it styles nothing yet, painting does the rest.
     sci(Sci::SCI_SETLEXER, Sci::SCLEX_HTML);
     sci(Sci::SCI_SETKEYWORDS, 1, reinterpret_cast<long>(kJavaScriptWords));

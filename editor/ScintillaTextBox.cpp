@@ -262,6 +262,7 @@ void ScintillaTextBox::loadBytes(const QByteArray &bytes)
 {
     if (docBytes() > 0)
         noteModified(); // the old text goes with its document, unannounced
+    m_longLines = WordRuns::hasLongLine(bytes.constData(), bytes.size());
     newDocument(bytes.size() + 1);
     // New line ends typed by the user follow the page's own.
     const qsizetype lf = bytes.indexOf('\n');

@@ -18,6 +18,9 @@ public:
     QString text() const override;
     void setText(const QString &text) override;
     TextEncoding encoding() const override { return m_encoding; }
+    // Whether the page loaded last has a line longer than WordRuns::kLongLine
+    // (minified markup).
+    bool hasLongLines() const { return m_longLines; }
     void setEncoding(TextEncoding encoding) override;
     QByteArray bytes() const override;
     bool withBytes(const std::function<bool(QByteArrayView)> &use) const override;
@@ -111,6 +114,7 @@ private:
     // for the whole text of a possibly huge page again and again.
     mutable QString m_textCache;
     mutable bool m_textCacheValid = false;
+    bool m_longLines = false;
     bool m_markedModified = false; // set by setModified(true) until the next save point
     bool m_changePending = false;
     bool m_flushQueued = false;

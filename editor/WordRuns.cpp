@@ -48,6 +48,22 @@ void styleNeeded(ScintillaTextBox &box, long upTo)
 }
 } // namespace
 
+bool WordRuns::hasLongLine(const char *text, qsizetype size)
+{
+    // From each line start, the last line end within reach is looked for
+    // backwards; ordinary lines put one close to the end of the window.
+    qsizetype start = 0;
+    while (size - start > kLongLine) {
+        qsizetype end = start + kLongLine; // the last byte a short line may end on
+        while (end >= start && text[end] != '\n' && text[end] != '\r')
+            --end;
+        if (end < start)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 void WordRuns::style(const char *text, qsizetype size, bool afterSpace, char previous, char *out)
 {
     const char first = char(kFirst), second = char(kSecond);

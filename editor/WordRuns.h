@@ -20,6 +20,14 @@ namespace WordRuns {
 constexpr int kFirst = 0;
 constexpr int kSecond = 160;
 
+// A page with a line longer than this (minified markup) is not coloured:
+// the lexer restyles a whole line on every keystroke, and its long runs of
+// text miss the layout cache. It is shown plain, in word runs.
+constexpr qsizetype kLongLine = 32 * 1024;
+// Whether a line of the text (ended by CR, LF or both) is longer than
+// kLongLine bytes. Looks at a few bytes per kLongLine of text.
+bool hasLongLine(const char *text, qsizetype size);
+
 // Styles size bytes of text into out, continuing a run whose last byte was a
 // space or tab (afterSpace) and had the given style.
 void style(const char *text, qsizetype size, bool afterSpace, char previous, char *out);

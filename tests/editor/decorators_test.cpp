@@ -1,6 +1,7 @@
 // The editing aids on the real main window: colouring, line numbers, the
 // caret position, tag matching, and their switches.
 #include "editor/TagMatch.h"
+#include "editor/WordRuns.h"
 #include "options/ModalDriver.h"
 #include "options/frmOptions.h"
 #include "support/EditorFixture.h"
@@ -100,6 +101,30 @@ private slots:
         QCOMPARE(f.box().bytes(), kPage);
     }
 
+    // A page with a line too long to colour on every keystroke (minified
+    // markup) stays plain, whatever page was shown before.
+    void longLinesStayPlain_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<bool>("coloured");
+        QTest::newRow("short lines") << kPage.repeated(2000) << true;
+        QTest::newRow("a long line") << kPage + QByteArray("<p>a word</p>").repeated(3000) << false;
+    }
+    void longLinesStayPlain()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(bool, coloured);
+        EditorFixture f;
+        f.page("a.htm", kPage);
+        f.page("b.htm", page);
+        f.start();
+        QVERIFY(styleAt(f, 1) != 0);
+        f.editor->pageList()->setCurrentIndex(1);
+        emit f.editor->pageList()->activated(1);
+        QCOMPARE(f.box().bytes(), page);
+        QCOMPARE(styleAt(f, 1) != 0, coloured);
+    }
+
     // Every part stands out from the background, on a light and a dark theme.
     void readableOnThePalette_data()
     {
@@ -154,11 +179,14 @@ private slots:
             QCOMPARE(item(f.editor->mnuViewItem, QStringLiteral("Line &Numbers"))->isChecked(),
                      aid != Numbers || on);
         }
-        // Off leaves no trace: every character in the plain style.
+        // Off leaves no trace: every character in the plain style or its
+        // look-alike of the word runs.
         if (aid == Colour) {
             switchAid(f, Colour, false);
-            for (qsizetype i = 0; i < kPage.size(); ++i)
-                QCOMPARE(styleAt(f, i), 0);
+            for (qsizetype i = 0; i < kPage.size(); ++i) {
+                const uchar style = uchar(styleAt(f, i));
+                QVERIFY(style == WordRuns::kFirst || style == WordRuns::kSecond);
+            }
         }
     }
 

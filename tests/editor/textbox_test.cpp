@@ -1,6 +1,7 @@
 // The editing area on its own: positions, loading pages one after another,
 // and what typing does to a page loaded from bytes.
 #include "editor/ScintillaTextBox.h"
+#include "editor/WordRuns.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -192,6 +193,29 @@ private slots:
             changes += changed;
         }
         QVERIFY(changes > 0);
+    }
+
+    // A line is long past kLongLine bytes, whatever ends the lines.
+    void longLinesFound_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<bool>("expected");
+        const qsizetype limit = WordRuns::kLongLine;
+        const QByteArray full(limit, 'x');
+        const QByteArray many = QByteArray("<p>a line</p>\r\n").repeated(10000);
+        QTest::newRow("short lines") << many << false;
+        QTest::newRow("CR only") << QByteArray("<p>a line</p>\r").repeated(10000) << false;
+        QTest::newRow("LF only") << QByteArray("<p>a line</p>\n").repeated(10000) << false;
+        QTest::newRow("as long as may be") << many + full + "\n" + many + full << false;
+        QTest::newRow("one byte more, last") << many + full + "x" << true;
+        QTest::newRow("one byte more, between") << many + full + "x\r\n" + many << true;
+        QTest::newRow("one byte more, first") << full + "x\r" + many << true;
+    }
+    void longLinesFound()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(bool, expected);
+        QCOMPARE(WordRuns::hasLongLine(page.constData(), page.size()), expected);
     }
 
     // Enter ends a line the way the page does; Tab types a tab.
