@@ -1,5 +1,6 @@
 #include "editor/ScintillaTextBox.h"
 
+#include "editor/EditingAreaAccessible.h"
 #include "editor/WordRuns.h"
 
 #include <Qsci/qscicommand.h>
@@ -32,6 +33,7 @@ bool hasNonAscii(const char *data, qsizetype size)
 
 ScintillaTextBox::ScintillaTextBox(QWidget *parent) : QsciScintilla(parent)
 {
+    EditingAreaAccessible::install();
     // The document the widget was made with is kept aside and given back on
     // destruction; the widget tears it down as it expects.
     m_originalDoc = sci(SCI_GETDOCPOINTER);
@@ -406,6 +408,22 @@ void ScintillaTextBox::goToLine(int line)
 }
 
 int ScintillaTextBox::lineCount() const { return int(sci(SCI_GETLINECOUNT)); }
+
+int ScintillaTextBox::caretPosition() const { return toIndex(sci(SCI_GETCURRENTPOS)); }
+
+QRect ScintillaTextBox::characterRect(int pos) const
+{
+    const long at = toByte(pos);
+    const int x = int(sci(SCI_POINTXFROMPOSITION, 0, at)), y = int(sci(SCI_POINTYFROMPOSITION, 0, at));
+    const int right = int(sci(SCI_POINTXFROMPOSITION, 0, sci(SCI_POSITIONAFTER, at)));
+    return QRect(x, y, qMax(1, right - x), int(sci(SCI_TEXTHEIGHT, sci(SCI_LINEFROMPOSITION, at))));
+}
+
+int ScintillaTextBox::positionAt(const QPoint &viewportPoint) const
+{
+    const long at = sci(SCI_POSITIONFROMPOINTCLOSE, viewportPoint.x(), viewportPoint.y());
+    return at < 0 ? -1 : toIndex(at);
+}
 
 void ScintillaTextBox::noteModified()
 {

@@ -57,6 +57,11 @@ public:
     // text has them: CR LF, LF and CR each end one) and scrolls it into view.
     void goToLine(int line);
     int lineCount() const;
+    // The caret (the moving end of the selection), a character's box in the
+    // viewport, and the character under a viewport point (-1: none).
+    int caretPosition() const;
+    QRect characterRect(int pos) const;
+    int positionAt(const QPoint &viewportPoint) const;
 
 signals:
     // Emitted once after every finished change of the text (typed, pasted,

@@ -3,6 +3,7 @@
 #include "editor/ScintillaTextBox.h"
 #include "editor/WordRuns.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -35,6 +36,30 @@ private slots:
         box.setSelStart(8);
         QCOMPARE(box.selStart(), 8);
         QCOMPARE(box.selLength(), 0);
+    }
+
+    // Screen readers get the text, caret and selection in the same UTF-16
+    // offsets, and edit through them.
+    void accessibleTextUsesTheSameOffsets()
+    {
+        ScintillaTextBox box;
+        box.resize(400, 200);
+        box.show();
+        box.setBytes(u8("a\r\nb\xe2\x82\xac" "c\xf0\x9f\x98\x80" "d"), TextEncoding::Utf8);
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(&box);
+        QVERIFY(a && a->textInterface() && a->editableTextInterface());
+        QAccessibleTextInterface *t = a->textInterface();
+        QCOMPARE(t->characterCount(), 9);
+        QCOMPARE(t->text(3, 8), QStringLiteral("b\u20ACc\U0001F600"));
+        box.setSelection(6, 3); // the emoji and "d"
+        int from = -1, to = -1;
+        t->selection(0, &from, &to);
+        QCOMPARE(QList<int>({t->selectionCount(), from, to, t->cursorPosition()}), QList<int>({1, 6, 9, 9}));
+        t->setCursorPosition(4);
+        QCOMPARE(QList<int>({t->selectionCount(), box.selStart()}), QList<int>({0, 4}));
+        QCOMPARE(t->offsetAtPoint(t->characterRect(5).center()), 5);
+        a->editableTextInterface()->replaceText(3, 5, QStringLiteral("\u00E9"));
+        QCOMPARE(box.text(), QStringLiteral("a\r\n\u00E9c\U0001F600d"));
     }
 
     // A page of plain ASCII keeps counting right once other characters are
