@@ -46,14 +46,24 @@ void TagMatch::documentReplaced()
     m_rest.start();
 }
 
-std::optional<TagPair> TagMatch::pairAtCaret() const
+std::optional<TagPair> TagMatch::pairAtCaret(qsizetype reach) const
 {
-    return findTagPair(box().utf8(), sci(Sci::SCI_GETCURRENTPOS));
+    const QByteArrayView text = box().utf8();
+    const qsizetype pos = sci(Sci::SCI_GETCURRENTPOS);
+    const qsizetype from = pos - qMin(pos, reach);
+    const qsizetype to = pos + qMin(text.size() - pos, reach);
+    auto pair = findTagPair(text.sliced(from, to - from), pos - from);
+    if (pair)
+        for (TagSpan *t : {&pair->tag, &pair->partner}) {
+            t->start += from;
+            t->end += from;
+        }
+    return pair;
 }
 
 bool TagMatch::goToPartner()
 {
-    const auto pair = pairAtCaret();
+    const auto pair = pairAtCaret(box().utf8().size());
     if (!pair)
         return false;
     sci(Sci::SCI_GOTOPOS, pair->partner.start);
@@ -62,7 +72,7 @@ bool TagMatch::goToPartner()
 
 void TagMatch::highlight()
 {
-    const auto pair = pairAtCaret();
+    const auto pair = pairAtCaret(kHighlightReach);
     if (pair && m_shown && pair->tag == m_shown->tag && pair->partner == m_shown->partner)
         return;
     clear();

@@ -21,13 +21,17 @@ public:
     std::optional<TagPair> highlighted() const { return m_shown; }
 
     static constexpr int kRestMs = 250;
+    // The highlight looks for the partner this many bytes either side of the
+    // caret, so resting on <HTML> of a page of many megabytes does not search
+    // all of it each time; the jump looks through the whole page.
+    static constexpr qsizetype kHighlightReach = 1024 * 1024;
 
 protected:
     void apply(bool enabled) override;
     void documentReplaced() override;
 
 private:
-    std::optional<TagPair> pairAtCaret() const;
+    std::optional<TagPair> pairAtCaret(qsizetype reach) const;
     void highlight();
     void clear();
 

@@ -277,6 +277,24 @@ private slots:
         go->trigger();
         QCOMPARE(box.selStart(), 0);
     }
+
+    // On a big page the highlight looks near the caret only; the jump looks everywhere.
+    void partnersFarApart()
+    {
+        EditorFixture f;
+        const QByteArray page = "<b>" + QByteArray(TagMatch::kHighlightReach + 10, 'x') + "</b><i>y</i>";
+        f.page("a.htm", page);
+        frmEditor &e = f.start();
+        ScintillaTextBox &box = f.box();
+        box.setSelStart(page.indexOf("<i>"));
+        QTRY_VERIFY(e.tagMatch()->highlighted().has_value());
+        QCOMPARE(e.tagMatch()->highlighted()->partner.start, page.lastIndexOf("</i>"));
+        box.setSelStart(0);
+        QTest::qWait(TagMatch::kRestMs * 3); // the caret has rested: the search ran and found nothing near
+        QVERIFY(!e.tagMatch()->highlighted().has_value());
+        QTest::keyClick(&box, Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(box.selStart(), page.indexOf("</b>"));
+    }
 };
 
 QTEST_MAIN(DecoratorsTest)
