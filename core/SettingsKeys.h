@@ -24,6 +24,9 @@ inline const QString ColourHTML = QStringLiteral("ColourHTML");
 inline const QString MatchTags = QStringLiteral("MatchTags");
 inline const QString LineNumbers = QStringLiteral("LineNumbers");
 
+// The text a yes/no setting is stored as: "1" or "0".
+inline QString flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
+
 // Tool keys carry the slot number with a sign position: "ToolCaption 1".
 QString toolCaption(int slot);
 QString toolFilename(int slot);

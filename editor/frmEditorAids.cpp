@@ -27,8 +27,7 @@ void frmEditor::createEditingAids()
     m_lineNumbersItem->setCheckable(true);
     connect(m_lineNumbersItem, &QAction::triggered, this, [this](bool on) {
         m_lineNumbers->setEnabled(on);
-        m_platform.settings.write(SettingsKeys::Settings, SettingsKeys::LineNumbers,
-                                  on ? QStringLiteral("1") : QStringLiteral("0"));
+        m_platform.settings.write(SettingsKeys::Settings, SettingsKeys::LineNumbers, SettingsKeys::flag(on));
     });
     QAction *matching = addItem(mnuEdit, mnuEditItem, QStringLiteral("Go To &Matching Tag"),
                                 QKeySequence(Qt::CTRL | Qt::Key_M));

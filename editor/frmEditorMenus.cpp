@@ -301,8 +301,7 @@ void frmEditor::toggleToolBar()
     mnuViewItem[0]->setChecked(!shown);
     m_state.ChromeHeight += shown ? -370 : 370;
     layoutClient();
-    m_platform.settings.write(SettingsKeys::Settings, SettingsKeys::ToolBar,
-                              shown ? QStringLiteral("1") : QStringLiteral("0"));
+    m_platform.settings.write(SettingsKeys::Settings, SettingsKeys::ToolBar, SettingsKeys::flag(shown));
 }
 
 void frmEditor::toggleStatusBar()
@@ -312,8 +311,7 @@ void frmEditor::toggleStatusBar()
     mnuViewItem[1]->setChecked(!shown);
     m_state.ChromeHeight += shown ? -230 : 230;
     layoutClient();
-    m_platform.settings.write(SettingsKeys::Settings, SettingsKeys::StatusBar,
-                              shown ? QStringLiteral("1") : QStringLiteral("0"));
+    m_platform.settings.write(SettingsKeys::Settings, SettingsKeys::StatusBar, SettingsKeys::flag(shown));
 }
 
 void frmEditor::toolsItem(int index)

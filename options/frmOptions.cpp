@@ -230,9 +230,8 @@ void frmOptions::SaveOpt()
     // CurrentProject stays: the name takes effect at the next start.
     s.write(Settings, DefaultProj, Combo1->currentText());
     s.write(Settings, AutoHTML, QString::number(m_state.AutoHtmlOption));
-    const auto flag = [](QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
-    s.write(Settings, ColourHTML, flag(ColourHtml));
-    s.write(Settings, SettingsKeys::MatchTags, flag(MatchTags));
+    s.write(Settings, ColourHTML, flag(ColourHtml->isChecked()));
+    s.write(Settings, SettingsKeys::MatchTags, flag(MatchTags->isChecked()));
     ToolTable::store(m_state, s);
     // Reads the slots back into the table and sets Tools menu items 3..11.
     m_editor.refreshToolsMenu();
