@@ -2,6 +2,7 @@
 
 #include <Qsci/qsciscintillabase.h>
 
+#include <QColor>
 #include <QObject>
 
 class ScintillaTextBox;
@@ -26,6 +27,8 @@ protected:
 
     ScintillaTextBox &box() const { return m_box; }
     long sci(unsigned int msg, unsigned long w = 0, long l = 0) const;
+    // A colour as the component's messages take it (0xBBGGRR).
+    static long colourValue(const QColor &c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 
 private:
     ScintillaTextBox &m_box;

@@ -65,8 +65,6 @@ const StyleColour kColours[] = {
 };
 
 constexpr int kLexerStyles = 128; // the HTML lexer's style numbers are below
-
-long rgb(QColor c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 } // namespace
 
 HtmlColouring::HtmlColouring(ScintillaTextBox &box) : EditorDecorator(box) { box.installEventFilter(this); }
@@ -113,12 +111,12 @@ void HtmlColouring::setColours()
 {
     // Every style takes the font and background of the plain text.
     const QColor paperColour = box().paper();
-    const long paper = rgb(paperColour);
+    const long paper = colourValue(paperColour);
     const long size = sci(Sci::SCI_STYLEGETSIZEFRACTIONAL, Sci::STYLE_DEFAULT);
     char font[256] = {};
     if (sci(Sci::SCI_STYLEGETFONT, Sci::STYLE_DEFAULT, 0) < long(sizeof font))
         sci(Sci::SCI_STYLEGETFONT, Sci::STYLE_DEFAULT, reinterpret_cast<long>(font));
-    const long ink = rgb(box().color());
+    const long ink = colourValue(box().color());
     const bool dark = paperColour.lightness() < 128;
     // All the lexer's styles look like plain text, except those coloured below.
     for (int style = 0; style < kLexerStyles; ++style) {
@@ -133,7 +131,7 @@ void HtmlColouring::setColours()
         sci(Sci::SCI_STYLESETITALIC, style, 0);
     }
     for (const StyleColour &c : kColours) {
-        sci(Sci::SCI_STYLESETFORE, c.style, rgb(QColor::fromRgb(dark ? c.dark : c.light)));
+        sci(Sci::SCI_STYLESETFORE, c.style, colourValue(QColor::fromRgb(dark ? c.dark : c.light)));
         sci(Sci::SCI_STYLESETBOLD, c.style, c.bold);
         sci(Sci::SCI_STYLESETITALIC, c.style, c.italic);
     }

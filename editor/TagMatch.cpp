@@ -32,7 +32,7 @@ void TagMatch::apply(bool enabled)
 {
     if (enabled) {
         const QColor c = box().palette().color(QPalette::Highlight);
-        sci(Sci::SCI_INDICSETFORE, kIndicator, c.red() | (c.green() << 8) | (c.blue() << 16));
+        sci(Sci::SCI_INDICSETFORE, kIndicator, colourValue(c));
         m_rest.start();
     } else {
         m_rest.stop();
