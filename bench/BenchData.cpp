@@ -7,44 +7,39 @@
 namespace {
 const char *const kWords[] = {"the", "page", "table", "link", "image", "paragraph", "border", "center",
                               "font", "color", "list", "item", "header", "footer", "menu", "about"};
-}
 
-QByteArray generatedPage(qsizetype bytes, quint32 seed)
+// Paragraphs of 5 to 24 random words, each wrapped in `open` and `close`,
+// after `head`, cut at `bytes`.
+QByteArray paragraphs(qsizetype bytes, quint32 seed, const char *head, const char *open, const char *close)
 {
     QRandomGenerator rng(seed);
     QByteArray out;
     out.reserve(bytes + 256);
-    out += "<HTML>\r\n<HEAD>\r\n<TITLE>Generated page</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
+    out += head;
     while (out.size() < bytes) {
-        out += "<P>";
+        out += open;
         const int n = rng.bounded(5, 25);
         for (int i = 0; i < n; ++i) {
             out += kWords[rng.bounded(16)];
             out += i + 1 < n ? " " : ".";
         }
-        out += "</P>\r\n";
+        out += close;
     }
     out.truncate(bytes);
     return out;
+}
+} // namespace
+
+QByteArray generatedPage(qsizetype bytes, quint32 seed)
+{
+    return paragraphs(bytes, seed, "<HTML>\r\n<HEAD>\r\n<TITLE>Generated page</TITLE>\r\n</HEAD>\r\n<BODY>\r\n", "<P>",
+                      "</P>\r\n");
 }
 
 QByteArray minifiedPage(qsizetype bytes, quint32 seed)
 {
-    QRandomGenerator rng(seed);
-    QByteArray out;
-    out.reserve(bytes + 256);
-    out += "<html><head><title>Generated page</title></head><body>";
-    while (out.size() < bytes) {
-        out += "<div class=\"c\"><p>";
-        const int n = rng.bounded(5, 25);
-        for (int i = 0; i < n; ++i) {
-            out += kWords[rng.bounded(16)];
-            out += i + 1 < n ? " " : ".";
-        }
-        out += "</p></div>";
-    }
-    out.truncate(bytes);
-    return out;
+    return paragraphs(bytes, seed, "<html><head><title>Generated page</title></head><body>", "<div class=\"c\"><p>",
+                      "</p></div>");
 }
 
 QByteArray unknownWordsPage(qsizetype bytes, quint32 seed)

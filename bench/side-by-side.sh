@@ -126,8 +126,10 @@ launch_tagsmith() { # run page program-folder
         XDG_DATA_HOME="$run/data" XDG_CACHE_HOME="$run/cache" "$run/app/tagsmith" >"$run/log" 2>&1 &
     APP_PID=$!
 }
-launch_scite() {
+# SciTE and Geany: the page in a folder of their own, saved by Ctrl+S.
+launch_peer() { # run page command...
     local run=$1 page=$2
+    shift 2
     mkdir -p "$run/home"
     PAGE_FILE="$run/p$page.htm"
     cp "$WORK/pages/p$page.htm" "$PAGE_FILE"
@@ -135,21 +137,11 @@ launch_scite() {
     SAVE_KEYS=(ctrl+s)
     sync
     T0=$(now_ms)
-    HOME="$run/home" XDG_CONFIG_HOME="$run/config" scite "$PAGE_FILE" >"$run/log" 2>&1 &
+    HOME="$run/home" XDG_CONFIG_HOME="$run/config" "$@" "$PAGE_FILE" >"$run/log" 2>&1 &
     APP_PID=$!
 }
-launch_geany() {
-    local run=$1 page=$2
-    mkdir -p "$run/home"
-    PAGE_FILE="$run/p$page.htm"
-    cp "$WORK/pages/p$page.htm" "$PAGE_FILE"
-    TITLE="^p$page\\.htm"
-    SAVE_KEYS=(ctrl+s)
-    sync
-    T0=$(now_ms)
-    HOME="$run/home" XDG_CONFIG_HOME="$run/config" geany -c "$run/geany" -i -s "$PAGE_FILE" >"$run/log" 2>&1 &
-    APP_PID=$!
-}
+launch_scite() { launch_peer "$1" "$2" scite; }
+launch_geany() { launch_peer "$1" "$2" geany -c "$1/geany" -i -s; }
 
 cpu_ticks() { # pid: user and system time in clock ticks
     local f
