@@ -23,6 +23,8 @@ inline const QString PBrowser = QStringLiteral("PBrowser");
 inline const QString ColourHTML = QStringLiteral("ColourHTML");
 inline const QString MatchTags = QStringLiteral("MatchTags");
 inline const QString LineNumbers = QStringLiteral("LineNumbers");
+inline const QString CloseTags = QStringLiteral("CloseTags");
+inline const QString CompleteTags = QStringLiteral("CompleteTags");
 
 // The text a yes/no setting is stored as: "1" or "0".
 inline QString flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }

@@ -1,10 +1,12 @@
 #include "core/TagPairs.h"
 
+#include "core/TagNames.h"
+
 #include <algorithm>
 #include <string_view>
 
 namespace {
-using View = std::string_view;
+using namespace TagNames;
 constexpr auto npos = View::npos;
 
 enum class Kind { Open, Close, Other };
@@ -15,33 +17,6 @@ struct Tag {
     View name;
     bool selfClosing = false;
 };
-
-char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-bool sameName(View a, View b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lower(x) == lower(y);
-           });
-}
-
-bool isNameChar(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == ':'
-           || c == '_' || c == '.';
-}
-
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
-bool isVoid(View name)
-{
-    static const View kVoid[] = {"area", "base", "basefont", "bgsound", "br", "col", "command", "embed",
-                                 "frame", "hr", "image", "img", "input", "isindex", "keygen", "link",
-                                 "meta", "param", "source", "track", "wbr"};
-    return std::any_of(std::begin(kVoid), std::end(kVoid), [name](View v) { return sameName(v, name); });
-}
-
-bool isRawText(View name) { return sameName(name, "script") || sameName(name, "style"); }
 
 // The tag whose "<" is at lt, or nothing when there is no complete tag.
 std::optional<Tag> parseTag(View text, size_t lt)

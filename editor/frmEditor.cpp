@@ -15,6 +15,7 @@
 #include "editor/ScintillaTextBox.h"
 #include "editor/ToolbarArt.h"
 #include "editor/Twips.h"
+#include "editor/TypeOver.h"
 #include "platform/Desktop.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
@@ -565,7 +566,8 @@ void frmEditor::onTextChanged()
     if (m_inChange || m_state.AutoHtmlOption != 0)
         return;
     m_inChange = true;
-    autoCloseBracket(*m_txtEdit, LastCaretPos);
+    if (autoCloseBracket(*m_txtEdit, LastCaretPos))
+        m_typeOver->add(m_txtEdit->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS), QByteArrayLiteral(">"));
     m_inChange = false;
 }
 

@@ -16,6 +16,9 @@ class HtmlColouring;
 class ImageButton;
 class LineNumbers;
 class TagMatch;
+class TagCloser;
+class TagCompletion;
+class TypeOver;
 class RecoveryJournal;
 class QAction;
 class QComboBox;
@@ -94,6 +97,7 @@ public:
     HtmlColouring *colouring() { return m_colouring; }
     LineNumbers *lineNumbers() { return m_lineNumbers; }
     TagMatch *tagMatch() { return m_tagMatch; }
+    TagCompletion *tagCompletion() { return m_tagCompletion; }
 
     // A passing note on the status line, after the project text (empty
     // clears it); the next edit clears it too.
@@ -172,6 +176,9 @@ private:
     LineNumbers *m_lineNumbers = nullptr;
     CaretPosition *m_caretPosition = nullptr;
     TagMatch *m_tagMatch = nullptr;
+    TypeOver *m_typeOver = nullptr;
+    TagCloser *m_tagCloser = nullptr;
+    TagCompletion *m_tagCompletion = nullptr;
     QAction *m_lineNumbersItem = nullptr;
     QLabel *Label1 = nullptr;
     QComboBox *Combo1 = nullptr;

@@ -8,7 +8,10 @@
 #include "editor/LineNumbers.h"
 #include "editor/MenuItems.h"
 #include "editor/ScintillaTextBox.h"
+#include "editor/TagCloser.h"
+#include "editor/TagCompletion.h"
 #include "editor/TagMatch.h"
+#include "editor/TypeOver.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
 
@@ -20,6 +23,9 @@ void frmEditor::createEditingAids()
     m_lineNumbers = new LineNumbers(*m_txtEdit);
     m_caretPosition = new CaretPosition(*m_txtEdit, CaretText);
     m_tagMatch = new TagMatch(*m_txtEdit);
+    m_typeOver = new TypeOver(*m_txtEdit);
+    m_tagCloser = new TagCloser(*m_txtEdit, *m_typeOver);
+    m_tagCompletion = new TagCompletion(*m_txtEdit);
     m_caretPosition->setEnabled(true);
 
     // Appended after the items of each menu, whatever their number.
@@ -46,6 +52,8 @@ void frmEditor::applyEditingOptions()
     SettingsStore &s = m_platform.settings;
     m_colouring->setEnabled(editingAidOn(s, SettingsKeys::ColourHTML));
     m_tagMatch->setEnabled(editingAidOn(s, SettingsKeys::MatchTags));
+    m_tagCloser->setEnabled(editingAidOn(s, SettingsKeys::CloseTags));
+    m_tagCompletion->setEnabled(editingAidOn(s, SettingsKeys::CompleteTags));
     const bool numbers = editingAidOn(s, SettingsKeys::LineNumbers);
     m_lineNumbers->setEnabled(numbers);
     m_lineNumbersItem->setChecked(numbers);

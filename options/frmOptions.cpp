@@ -110,6 +110,10 @@ void frmOptions::buildEnvironmentTab(QWidget *page)
     place(ColourHtml, this, 240, 2820, 3615, 315);
     MatchTags = named(new QCheckBox(QStringLiteral("Highlight matching tags"), page), "MatchTags");
     place(MatchTags, this, 240, 3180, 3615, 315);
+    CloseTags = named(new QCheckBox(QStringLiteral("Close tags automatically"), page), "CloseTags");
+    place(CloseTags, this, 240, 3540, 3615, 315);
+    CompleteTags = named(new QCheckBox(QStringLiteral("Complete tag and attribute names"), page), "CompleteTags");
+    place(CompleteTags, this, 240, 3900, 3615, 315);
 
     connect(Option3, &QRadioButton::clicked, this, [this] { browserOptionClicked(false); });
     connect(Option4, &QRadioButton::clicked, this, [this] { browserOptionClicked(true); });
@@ -186,6 +190,8 @@ void frmOptions::load()
     Check1->setChecked(m_state.AutoHtmlOption == 1);
     ColourHtml->setChecked(frmEditor::editingAidOn(s, ColourHTML));
     MatchTags->setChecked(frmEditor::editingAidOn(s, SettingsKeys::MatchTags));
+    CloseTags->setChecked(frmEditor::editingAidOn(s, SettingsKeys::CloseTags));
+    CompleteTags->setChecked(frmEditor::editingAidOn(s, SettingsKeys::CompleteTags));
 
     fillProjectList();
     Combo1->setEditText(s.read(Settings, DefaultProj, QStringLiteral("Default")));
@@ -232,6 +238,8 @@ void frmOptions::SaveOpt()
     s.write(Settings, AutoHTML, QString::number(m_state.AutoHtmlOption));
     s.write(Settings, ColourHTML, flag(ColourHtml->isChecked()));
     s.write(Settings, SettingsKeys::MatchTags, flag(MatchTags->isChecked()));
+    s.write(Settings, SettingsKeys::CloseTags, flag(CloseTags->isChecked()));
+    s.write(Settings, SettingsKeys::CompleteTags, flag(CompleteTags->isChecked()));
     ToolTable::store(m_state, s);
     // Reads the slots back into the table and sets Tools menu items 3..11.
     m_editor.refreshToolsMenu();

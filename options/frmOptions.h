@@ -39,6 +39,8 @@ public:
     QPushButton *Command1 = nullptr; // "..."
     QCheckBox *ColourHtml = nullptr; // "Colour HTML tags"
     QCheckBox *MatchTags = nullptr;  // "Highlight matching tags"
+    QCheckBox *CloseTags = nullptr;  // "Close tags automatically"
+    QCheckBox *CompleteTags = nullptr; // "Complete tag and attribute names"
     // Start-Up
     QRadioButton *ProjManOpt[2] = {nullptr, nullptr};
     QComboBox *Combo1 = nullptr;
