@@ -179,4 +179,63 @@ BENCHMARK(BM_Keystroke)->Args({kBig, 1, 0})->Unit(benchmark::kMicrosecond)->MinT
 // Minified pages of 1 MB and 5 MB, painted after every keystroke.
 BENCHMARK(BM_Keystroke)->Args({1024 * 1024, 1, 1})->Args({5 * 1024 * 1024, 1, 1})->Unit(benchmark::kMillisecond);
 
+// Typing markup key by key at the end of a page with the typing aids on (the
+// automatic ">", end tags and type-over), with the completion list (argument
+// 1) and without it (0): one keystroke of `<li class="a">x</li>` per
+// iteration, the event loop run after each as a user's typing gets it.
+void BM_TypeTags(benchmark::State &state)
+{
+    EditorFixture f;
+    f.fake.settings.write(QStringLiteral("Settings"), QStringLiteral("CompleteTags"),
+                          state.range(1) ? QStringLiteral("1") : QStringLiteral("0"));
+    f.page(QStringLiteral("page.htm"), generatedPage(state.range(0)) + "\r\n");
+    frmEditor &editor = f.start();
+    ScintillaTextBox &box = *editor.editorWidget();
+    box.setFocus();
+    box.setSelStart(box.length());
+    QApplication::processEvents();
+    const QString keys = QStringLiteral("<li class=\"a\">x</li>\r");
+    qsizetype i = 0;
+    for (auto _ : state) {
+        const QChar c = keys[i++ % keys.size()];
+        QKeyEvent press(QEvent::KeyPress, c == u'\r' ? Qt::Key_Return : 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&box, &press);
+        QApplication::processEvents();
+    }
+    state.counters["chars"] = box.length();
+}
+BENCHMARK(BM_TypeTags)->Args({1024, 0})->Args({1024, 1})->Args({kBig, 0})->Args({kBig, 1})
+    ->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+// From the letter typed after "<" to the completion list shown, at the end
+// of a 10 MB page.
+void BM_CompletionList10MB(benchmark::State &state)
+{
+    EditorFixture f;
+    f.page(QStringLiteral("page.htm"), generatedPage(kBig) + "\r\n");
+    frmEditor &editor = f.start();
+    ScintillaTextBox &box = *editor.editorWidget();
+    box.setFocus();
+    box.setSelStart(box.length());
+    QApplication::processEvents();
+    auto key = [&box](int code, const QString &text) {
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+        QApplication::sendEvent(&box, &press);
+    };
+    for (auto _ : state) {
+        state.PauseTiming();
+        key(0, QStringLiteral("<"));
+        state.ResumeTiming();
+        key(0, QStringLiteral("d"));
+        state.PauseTiming();
+        if (!box.SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE))
+            state.SkipWithError("no list shown");
+        key(Qt::Key_Escape, QString());
+        editor.editorWidget()->undo();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CompletionList10MB)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -8,6 +8,7 @@
 
 namespace {
 constexpr int kDeprecatedImage = 1;
+constexpr int kBlankImage = 2; // keeps the other names in line with the marked ones
 
 bool isAsciiLetter(int ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
 
@@ -22,6 +23,28 @@ QPixmap deprecatedMark(const QPalette &palette, int size)
     p.drawEllipse(QRectF(1.5, 1.5, size - 3, size - 3));
     p.drawLine(QPointF(size * 0.25, size * 0.75), QPointF(size * 0.75, size * 0.25));
     return pm;
+}
+// A quick look at the characters around one just typed, so that ordinary
+// typing does not ask where in the markup the caret is.
+bool mayOpenList(QByteArrayView text, long caret, int ch)
+{
+    if (caret < 2)
+        return false;
+    const char before = text[caret - 2];
+    if (isAsciiLetter(ch))
+        return before == '<' || before == ' ' || before == '\t' || before == '\r' || before == '\n';
+    if (ch == '"' || ch == '\'')
+        return before == '=';
+    if (ch != ' ' && ch != '\t')
+        return false;
+    // In a tag only if a "<" comes before a ">" going back.
+    for (long i = caret - 2; i >= 0 && i > caret - 4096; --i) {
+        if (text[i] == '<')
+            return true;
+        if (text[i] == '>')
+            return false;
+    }
+    return false;
 }
 } // namespace
 
@@ -44,7 +67,11 @@ void TagCompletion::apply(bool enabled)
     sci(Sci::SCI_AUTOCSETCHOOSESINGLE, 0);
     sci(Sci::SCI_AUTOCSETDROPRESTOFWORD, 0);
     sci(Sci::SCI_AUTOCSETORDER, Sci::SC_ORDER_PERFORMSORT);
-    box().registerImage(kDeprecatedImage, deprecatedMark(box().palette(), box().fontMetrics().height() - 2));
+    const int size = box().fontMetrics().height() - 2;
+    box().registerImage(kDeprecatedImage, deprecatedMark(box().palette(), size));
+    QPixmap blank(size, size);
+    blank.fill(Qt::transparent);
+    box().registerImage(kBlankImage, blank);
 }
 
 bool TagCompletion::isListShown() const { return sci(Sci::SCI_AUTOCACTIVE) != 0; }
@@ -53,6 +80,8 @@ void TagCompletion::charAdded(int ch)
 {
     const long caret = sci(Sci::SCI_GETCURRENTPOS);
     const QByteArrayView text = box().utf8();
+    if (!mayOpenList(text, caret, ch))
+        return;
     const MarkupSpot spot = markupSpotAt(text, caret);
     const qsizetype typed = caret - spot.wordStart;
     const QByteArrayView prefix = spot.wordStart >= 0 ? text.sliced(spot.wordStart, typed) : QByteArrayView();
@@ -61,8 +90,8 @@ void TagCompletion::charAdded(int ch)
     QByteArray stops = " >=/\"'";
     if (spot.kind == MarkupSpot::StartTagName && typed == 1 && isAsciiLetter(ch)) {
         names = vocabulary.elements(prefix);
-    } else if (spot.kind == MarkupSpot::AttributeName && !isListShown()
-               && ((typed == 0 && (ch == ' ' || ch == '\t')) || (typed == 1 && isAsciiLetter(ch)))) {
+    } else if (spot.kind == MarkupSpot::AttributeName
+               && ((typed == 0 && (ch == ' ' || ch == '\t')) || (typed == 1 && isAsciiLetter(ch) && !isListShown()))) {
         names = vocabulary.attributes(spot.element, prefix);
     } else if (spot.kind == MarkupSpot::AttributeValue && spot.quote == ch && typed == 0) {
         names = vocabulary.values(spot.element, spot.attribute);
@@ -79,8 +108,7 @@ void TagCompletion::charAdded(int ch)
         if (!list.isEmpty())
             list += ' ';
         list += upper ? n.name.toUpper() : n.name;
-        if (n.deprecated)
-            list += "?" + QByteArray::number(kDeprecatedImage);
+        list += '?' + QByteArray::number(n.deprecated ? kDeprecatedImage : kBlankImage);
     }
     // The character that opened the list reaches it next: it must not close it.
     stops.replace(char(ch), "");

@@ -30,7 +30,9 @@
 
 namespace {
 // Client area of the dialog, in twips.
-constexpr int kWidth = 6255, kHeight = 4905;
+// Taller than the classic 4905 by two rows of check boxes, for the editing aids.
+constexpr int kExtra = 720;
+constexpr int kWidth = 6255, kHeight = 4905 + kExtra;
 
 template <typename W>
 W *place(W *w, const QWidget *metrics, int left, int top, int width, int height)
@@ -56,7 +58,7 @@ frmOptions::frmOptions(frmEditor &editor)
     setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight, this));
 
     SSTab1 = named(new QTabWidget(this), "SSTab1");
-    place(SSTab1, this, 120, 120, 6015, 4065);
+    place(SSTab1, this, 120, 120, 6015, 4065 + kExtra);
     auto *environment = new QWidget;
     auto *startUp = new QWidget;
     auto *tools = new QWidget;
@@ -72,7 +74,7 @@ frmOptions::frmOptions(frmEditor &editor)
     const char *captions[] = {"&Ok", "&Cancel", "&Apply"};
     for (int i = 0; i < 3; ++i) {
         OptionBtn[i] = named(new QPushButton(QString::fromLatin1(captions[i]), this), names[i]);
-        place(OptionBtn[i], this, 2520 + i * 1215, 4350, 1095, 375);
+        place(OptionBtn[i], this, 2520 + i * 1215, 4350 + kExtra, 1095, 375);
     }
     OptionBtn[0]->setDefault(true);
     connect(OptionBtn[0], &QPushButton::clicked, this, [this] {

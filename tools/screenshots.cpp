@@ -38,6 +38,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -177,12 +178,13 @@ void shoot(QWidget *window, const QString &folder, const QString &name)
 
 // The main window with its open menus drawn over it where they stand on the
 // screen, the way a screenshot of the desktop would show them.
-void shootWithMenus(QWidget *window, const QList<QMenu *> &menus, const QString &folder, const QString &name)
+// The window with the menus or lists that pop up over it.
+void shootWithMenus(QWidget *window, const QList<QWidget *> &menus, const QString &folder, const QString &name)
 {
     settle(300);
     const QPoint origin = window->mapToGlobal(QPoint(0, 0));
     QRect area(QPoint(0, 0), window->size());
-    for (QMenu *m : menus) {
+    for (QWidget *m : menus) {
         if (!m->isVisible())
             fail(QStringLiteral("menu ") + m->objectName() + QStringLiteral(" did not open"));
         area |= QRect(m->pos() - origin, m->size());
@@ -191,7 +193,7 @@ void shootWithMenus(QWidget *window, const QList<QMenu *> &menus, const QString 
     picture.fill(window->palette().color(QPalette::Window));
     QPainter p(&picture);
     p.drawPixmap(-area.topLeft(), window->grab());
-    for (QMenu *m : menus)
+    for (QWidget *m : menus)
         p.drawPixmap(m->pos() - origin - area.topLeft(), m->grab());
     p.end();
     savePicture(picture, folder, name);
@@ -270,6 +272,31 @@ int main(int argc, char *argv[])
     editor.editorWidget()->setSelStart(0);
     editor.editorWidget()->setFocus();
     shoot(&editor, out, QStringLiteral("main-window.png"));
+
+    // The completion list, typed on a new line after the list of links.
+    {
+        ScintillaTextBox &box = *editor.editorWidget();
+        const QString after = QStringLiteral("</UL>");
+        box.setSelStart(int(box.text().indexOf(after)) + int(after.size()));
+        auto key = [&box](int code, const QString &text) {
+            QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+            QApplication::sendEvent(&box, &press);
+        };
+        key(Qt::Key_Return, QStringLiteral("\r"));
+        for (QChar c : QStringLiteral("<TABLE "))
+            key(0, QString(c));
+        settle();
+        QList<QWidget *> lists;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible() && qobject_cast<QListWidget *>(w))
+                lists << w;
+        if (lists.isEmpty())
+            fail(QStringLiteral("no completion list after <TABLE"));
+        shootWithMenus(&editor, lists, out, QStringLiteral("completion.png"));
+        key(Qt::Key_Escape, QString());
+        box.undo();
+        box.setSelStart(0);
+    }
 
     // HTML > Page Format > Text, opened from the menu bar.
     editor.menuBar()->setActiveAction(editor.HTML->menuAction());

@@ -47,9 +47,10 @@ xdotool mousemove --window "$WIN" $((WIDTH / 2)) $((HEIGHT / 2)) click 1
 xdotool key --clearmodifiers ctrl+End
 
 step "typing"
-# "<b" gets its ">" from the editor: step over it before the text.
+# "<b" gets its ">" from the editor and opens the completion list: close the
+# list and step over the ">" before the text.
 xdotool type --delay 30 '<b'
-xdotool key End
+xdotool key Escape End
 xdotool type --delay 30 'Hello from Xvfb'
 sleep 0.3
 

@@ -1,5 +1,6 @@
 // The editing aids on the real main window: colouring, line numbers, the
 // caret position, tag matching, and their switches.
+#include "editor/TagCompletion.h"
 #include "editor/TagMatch.h"
 #include "editor/WordRuns.h"
 #include "options/ModalDriver.h"
@@ -36,7 +37,7 @@ int styleAt(EditorFixture &f, qsizetype pos)
     return int(sci(f, Sci::SCI_GETSTYLEAT, pos));
 }
 
-enum Aid { Colour, Match, Numbers };
+enum Aid { Colour, Match, Numbers, Close, Complete };
 
 // Whether the aid shows on the page kPage.
 bool shows(EditorFixture &f, Aid aid)
@@ -48,6 +49,17 @@ bool shows(EditorFixture &f, Aid aid)
         f.box().setSelStart(1);
         QTest::qWait(TagMatch::kRestMs * 2);
         return sci(f, Sci::SCI_INDICATORVALUEAT, 9, 1) != 0 && f.editor->tagMatch()->highlighted().has_value();
+    case Close:
+    case Complete: {
+        // Typed at the start and taken back.
+        f.box().setSelStart(0);
+        QTest::keyClicks(&f.box(), aid == Close ? "<i>" : "<d");
+        const bool shown = aid == Close ? f.box().text().startsWith(QStringLiteral("<i></i>"))
+                                        : f.editor->tagCompletion()->isListShown();
+        QTest::keyClick(&f.box(), Qt::Key_Escape);
+        f.box().undo();
+        return shown;
+    }
     }
     return false;
 }
@@ -66,7 +78,8 @@ void switchAid(EditorFixture &f, Aid aid, bool on)
     bool seen = false;
     whenModal<frmOptions>(
         [aid, on](frmOptions *d) {
-            (aid == Colour ? d->ColourHtml : d->MatchTags)->setChecked(on);
+            QCheckBox *boxes[] = {d->ColourHtml, d->MatchTags, nullptr, d->CloseTags, d->CompleteTags};
+            boxes[aid]->setChecked(on);
             QTest::mouseClick(d->OptionBtn[0], Qt::LeftButton);
         },
         &seen);
@@ -162,6 +175,8 @@ private slots:
         QTest::newRow("colouring") << int(Colour);
         QTest::newRow("tag matching") << int(Match);
         QTest::newRow("line numbers") << int(Numbers);
+        QTest::newRow("end tags") << int(Close);
+        QTest::newRow("completion") << int(Complete);
     }
     void switchedAndRemembered()
     {
@@ -173,6 +188,7 @@ private slots:
         for (bool on : {false, true}) {
             switchAid(f, Aid(aid), on);
             QCOMPARE(shows(f, Aid(aid)), on);
+            QCOMPARE(f.box().bytes(), kPage);
             f.editor.reset();
             f.start();
             QCOMPARE(shows(f, Aid(aid)), on);

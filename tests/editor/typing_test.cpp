@@ -111,6 +111,7 @@ private slots:
         row("element completed", "", 0, "<blockq\t>", "acl", "<blockquote></blockquote>");
         row("upper case completed", "", 0, "<TAB\t>", "acl", "<TABLE></TABLE>");
         row("attribute completed", "", 0, "<a hr\t=\"x\">", "acl", "<a href=\"x\"></a>");
+        row("attributes after the element list", "", 0, "<TABLE \t>", "acl", "<TABLE ACCESSKEY></TABLE>");
         row("value completed", "", 0, "<input type=\"chec\t\">", "acl", "<input type=\"checkbox\">");
         row("escape closes the list", "", 0, "<d\x1biv>", "acl", "<div></div>");
         row("return accepts", "", 0, "<sec\r>", "acl", "<section></section>");
