@@ -230,6 +230,44 @@ private slots:
         QVERIFY(f.fake.messages.texts().isEmpty());
     }
 
+    // Find Next and Replace go on from the top past the last match, and say so.
+    void replaceWrapsAround()
+    {
+        Fixture f("cat dog cat");
+        f.box().setSelStart(4);
+        frmReplace &d = f.openReplace();
+        fill(d, QStringLiteral("cat"), QStringLiteral("CAT"), true);
+        const auto click = [&](QPushButton *b, int selStart, const char *note) {
+            QTest::mouseClick(b, Qt::LeftButton);
+            QCOMPARE(f.box().selStart(), selStart);
+            QCOMPARE(f.editor->StatusNote->text(), QString::fromLatin1(note));
+        };
+        const char *wrapped = "Search wrapped to the top of the page.";
+        click(d.CmdFindNext, 8, "");
+        click(d.CmdFindNext, 0, wrapped);
+        click(d.CmdFindNext, 8, "");
+        click(d.CmdReplace, 0, wrapped);
+        QCOMPARE(f.box().text(), QStringLiteral("cat dog CAT"));
+        click(d.CmdReplace, 3, "No more matches found.");
+        QCOMPARE(f.box().text(), QStringLiteral("CAT dog CAT"));
+    }
+
+    // "Match whole word only" passes over words that merely hold the text.
+    void replaceWholeWords()
+    {
+        Fixture f("cat cats scat cat_x cat.");
+        frmReplace &d = f.openReplace();
+        fill(d, QStringLiteral("cat"), QStringLiteral("dog"), false);
+        d.Check2->setChecked(true);
+        f.box().setSelection(4, 3); // the "cat" of "cats"
+        QTest::mouseClick(d.CmdReplace, Qt::LeftButton);
+        QCOMPARE(f.box().text(), QStringLiteral("cat cats scat cat_x cat."));
+        QCOMPARE(f.box().selStart(), 20);
+        QTest::mouseClick(d.CmdReplaceAll, Qt::LeftButton);
+        QCOMPARE(f.box().text(), QStringLiteral("dog cats scat cat_x dog."));
+        QCOMPARE(f.editor->StatusNote->text(), QStringLiteral("Replaced 2 occurrences."));
+    }
+
     void goToLine_data()
     {
         QTest::addColumn<QByteArray>("page");
