@@ -18,12 +18,13 @@ frmReplace::frmReplace(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setModal(false);
 
-    auto *label1 = new QLabel(QStringLiteral("Find what:"), this);
+    // Every control has an access key of its own, the labels' keys focusing their boxes.
+    auto *label1 = new QLabel(QStringLiteral("Fi&nd what:"), this);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMinimumWidth(220);
     label1->setBuddy(Text1);
-    auto *label2 = new QLabel(QStringLiteral("Replace with:"), this);
+    auto *label2 = new QLabel(QStringLiteral("Re&place with:"), this);
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     label2->setBuddy(Text2);
@@ -42,7 +43,7 @@ frmReplace::frmReplace(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     CmdFindNext->setDefault(true);
     CmdReplace = button("&Replace", "CmdReplace");
     CmdReplaceAll = button("Replace &All", "CmdReplaceAll");
-    CmdClose = button("&Close", "CmdClose");
+    CmdClose = button("Cl&ose", "CmdClose");
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(label1, 0, 0);
