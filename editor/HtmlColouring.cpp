@@ -8,7 +8,9 @@
 
 namespace {
 // Keyword lists of the lexer: none for HTML (every tag and attribute is
-// coloured alike, known to the lexer or not), the words of the scripts.
+// coloured alike, known to the lexer or not), the words of the scripts, and
+// the markup declarations, without which the lexer leaves the words of a
+// "<!DOCTYPE html>" uncoloured as an error.
 const char kJavaScriptWords[] =
     "break case catch class const continue debugger default delete do else export extends false finally for "
     "function if import in instanceof let new null return super switch this throw true try typeof var void "
@@ -17,6 +19,7 @@ const char kVbScriptWords[] =
     "and as byref byval call case class const dim do each else elseif empty end erase error exit explicit "
     "false for function get if in is let loop me mod new next not nothing null on option or private "
     "property public redim rem resume select set sub then to true until wend while with xor";
+const char kDeclarationWords[] = "DOCTYPE doctype ELEMENT ATTLIST ENTITY NOTATION";
 
 struct StyleColour {
     int style;
@@ -42,9 +45,11 @@ const StyleColour kColours[] = {
     {H::HTMLComment, 0x727272, 0x9d9d9d, false, true},
     {H::SGMLComment, 0x727272, 0x9d9d9d, false, true},
     {H::Entity, 0x98168a, 0xec9ae2},
-    {H::SGMLDefault, 0x6b4a9a, 0xc3a8ef},
-    {H::SGMLCommand, 0x6b4a9a, 0xc3a8ef, true},
-    {H::SGMLParameter, 0x6b4a9a, 0xc3a8ef},
+    // A declaration looks like a tag: "<!DOCTYPE" as a tag name, "html" as an attribute.
+    {H::SGMLDefault, 0x1a3fa8, 0x7fb2ff},
+    {H::SGMLCommand, 0x1a3fa8, 0x7fb2ff},
+    {H::SGMLError, 0x1a3fa8, 0x7fb2ff},
+    {H::SGMLParameter, 0x9a3b00, 0xffb273},
     {H::SGMLDoubleQuotedString, 0x0d7a20, 0x93e09d},
     {H::SGMLSingleQuotedString, 0x0d7a20, 0x93e09d},
     {H::CDATA, 0x727272, 0x9d9d9d},
@@ -105,6 +110,7 @@ void HtmlColouring::setLexer()
     sci(Sci::SCI_SETLEXER, Sci::SCLEX_HTML);
     sci(Sci::SCI_SETKEYWORDS, 1, reinterpret_cast<long>(kJavaScriptWords));
     sci(Sci::SCI_SETKEYWORDS, 2, reinterpret_cast<long>(kVbScriptWords));
+    sci(Sci::SCI_SETKEYWORDS, 5, reinterpret_cast<long>(kDeclarationWords));
 }
 
 void HtmlColouring::setColours()

@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include <cstring>
@@ -461,8 +462,27 @@ void ScintillaTextBox::noteSelection()
     emit selectionPresenceChanged(selected);
 }
 
+// Alt with a character key that no menu took (Alt+J, Alt+Q...): the
+// component would type the character. AltGr is left alone: it composes
+// characters, reported as Ctrl+Alt or with the group switch.
+bool ScintillaTextBox::isStrayAltKey(const QKeyEvent *e) const
+{
+    const Qt::KeyboardModifiers mods = e->modifiers();
+    if (!(mods & Qt::AltModifier) || (mods & (Qt::ControlModifier | Qt::MetaModifier | Qt::GroupSwitchModifier)))
+        return false;
+    const QString text = e->text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return false;
+    const int combo = QKeyCombination(mods & ~Qt::KeypadModifier, Qt::Key(e->key())).toCombined();
+    return !QsciCommand::validKey(combo) || !standardCommands()->boundTo(combo);
+}
+
 void ScintillaTextBox::keyPressEvent(QKeyEvent *e)
 {
+    if (isStrayAltKey(e)) {
+        e->accept();
+        return;
+    }
     // Typing over a selection is an undo step of its own; the group keeps
     // what the change brings about (an automatic ">") in the same step.
     // Plain typing is left ungrouped so that a run of it stays one step.

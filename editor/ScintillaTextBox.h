@@ -91,6 +91,7 @@ protected:
     void changeEvent(QEvent *e) override;
 
 private:
+    bool isStrayAltKey(const QKeyEvent *e) const;
     void newDocument(qsizetype capacity);
     long sci(unsigned int msg, unsigned long w = 0, long l = 0) const;
     long docBytes() const;

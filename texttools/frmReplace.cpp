@@ -4,7 +4,6 @@
 #include "editor/ScintillaTextBox.h"
 #include "editor/frmEditor.h"
 #include "texttools/Replace.h"
-#include "texttools/Search.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -19,17 +18,20 @@ frmReplace::frmReplace(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setModal(false);
 
-    auto *label1 = new QLabel(QStringLiteral("Find what:"), this);
+    // Every control has an access key of its own, the labels' keys focusing their boxes.
+    auto *label1 = new QLabel(QStringLiteral("Fi&nd what:"), this);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMinimumWidth(220);
     label1->setBuddy(Text1);
-    auto *label2 = new QLabel(QStringLiteral("Replace with:"), this);
+    auto *label2 = new QLabel(QStringLiteral("Re&place with:"), this);
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     label2->setBuddy(Text2);
     Check1 = new QCheckBox(QStringLiteral("Match &Case"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
+    Check2 = new QCheckBox(QStringLiteral("Match &whole word only"), this);
+    Check2->setObjectName(QStringLiteral("Check2"));
 
     auto button = [this](const char *caption, const char *name) {
         auto *b = new QPushButton(QString::fromLatin1(caption), this);
@@ -41,7 +43,7 @@ frmReplace::frmReplace(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     CmdFindNext->setDefault(true);
     CmdReplace = button("&Replace", "CmdReplace");
     CmdReplaceAll = button("Replace &All", "CmdReplaceAll");
-    CmdClose = button("&Close", "CmdClose");
+    CmdClose = button("Cl&ose", "CmdClose");
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(label1, 0, 0);
@@ -52,6 +54,7 @@ frmReplace::frmReplace(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     grid->addWidget(CmdReplace, 1, 2);
     grid->addWidget(Check1, 2, 1);
     grid->addWidget(CmdReplaceAll, 2, 2);
+    grid->addWidget(Check2, 3, 1);
     grid->addWidget(CmdClose, 3, 2);
     grid->setColumnStretch(1, 1);
     setFixedSize(sizeHint());
@@ -75,7 +78,7 @@ void frmReplace::load()
     Text1->setFocus();
 }
 
-int frmReplace::matchCase() const { return Check1->isChecked() ? 1 : 0; }
+Replace::Rules frmReplace::rules() const { return {Check1->isChecked() ? 1 : 0, Check2->isChecked()}; }
 
 void frmReplace::Text1_Change()
 {
@@ -84,26 +87,26 @@ void frmReplace::Text1_Change()
         b->setEnabled(searchable);
 }
 
-// Selects the next match after the selection; says so on the status line
-// when there is none.
+// Selects the next match after the selection, going on from the top past
+// the last one; says so on the status line, or that there is none.
 bool frmReplace::findNext()
 {
     TextBox &box = m_editor.txtEdit();
     const QString what = Text1->text();
-    const int at = Search::findText(box.text(), what, box.selStart() + box.selLength() + 1, matchCase());
-    if (at == 0) {
+    const Replace::Found found = Replace::findNext(box.text(), what, box.selStart() + box.selLength(), rules());
+    if (found.at < 0) {
         m_editor.showNote(QStringLiteral("No more matches found."));
         return false;
     }
-    box.setSelection(at - 1, int(what.size()));
-    m_editor.showNote(QString());
+    box.setSelection(found.at, int(what.size()));
+    m_editor.showNote(found.wrapped ? QStringLiteral("Search wrapped to the top of the page.") : QString());
     return true;
 }
 
 void frmReplace::replaceOne()
 {
     ScintillaTextBox &box = *m_editor.editorWidget();
-    if (Replace::isMatch(box.selectedText(), Text1->text(), matchCase())) {
+    if (Replace::isMatch(box.text(), box.selStart(), box.selLength(), Text1->text(), rules())) {
         const QString with = Text2->text();
         box.programEdit([&] { box.replaceSelection(with); });
     }
@@ -113,7 +116,7 @@ void frmReplace::replaceOne()
 void frmReplace::replaceAll()
 {
     ScintillaTextBox &box = *m_editor.editorWidget();
-    const Replace::Span span = Replace::replaceAll(box.text(), Text1->text(), Text2->text(), matchCase());
+    const Replace::Span span = Replace::replaceAll(box.text(), Text1->text(), Text2->text(), rules());
     if (span.count > 0)
         box.programEdit([&] { box.replaceRange(span.start, span.length, span.text); });
     m_editor.showNote(Replace::replacedMessage(span.count));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texttools/Replace.h"
+
 #include <QDialog>
 
 class frmEditor;
@@ -8,8 +10,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The modeless Replace dialog. It keeps its own search text and case
-// choice: the Find state of Find and Find Next is left as it is.
+// The modeless Replace dialog. It keeps its own search text and matching
+// choices: the Find state of Find and Find Next is left as it is.
 class frmReplace : public QDialog {
     Q_OBJECT
 public:
@@ -20,14 +22,15 @@ public:
 
     QLineEdit *Text1 = nullptr; // "Find what:"
     QLineEdit *Text2 = nullptr; // "Replace with:"
-    QCheckBox *Check1 = nullptr;
+    QCheckBox *Check1 = nullptr; // "Match &Case"
+    QCheckBox *Check2 = nullptr; // "Match &whole word only"
     QPushButton *CmdFindNext = nullptr;
     QPushButton *CmdReplace = nullptr;
     QPushButton *CmdReplaceAll = nullptr;
     QPushButton *CmdClose = nullptr;
 
 private:
-    int matchCase() const;
+    Replace::Rules rules() const;
     bool findNext();
     void replaceOne();
     void replaceAll();

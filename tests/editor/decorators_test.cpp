@@ -100,18 +100,23 @@ private slots:
         QTest::newRow("entity") << QByteArray("&amp;");
         QTest::newRow("comment") << QByteArray("<!-- note");
         QTest::newRow("script word") << QByteArray("var");
+        QTest::newRow("declaration") << QByteArray("DOCTYPE");
+        QTest::newRow("declaration's name") << QByteArray("html");
     }
     void colouredParts()
     {
         QFETCH(QByteArray, part);
+        const QByteArray page = "<!DOCTYPE html>\r\n" + kPage;
         EditorFixture f;
-        f.page("a.htm", kPage);
+        f.page("a.htm", page);
         f.start();
-        const int plain = styleAt(f, kPage.indexOf("there"));
+        const int plain = styleAt(f, page.indexOf("there"));
         QCOMPARE(plain, 0);
-        QVERIFY(styleAt(f, kPage.indexOf(part) + 1) != plain);
+        const int style = styleAt(f, page.indexOf(part) + 1);
+        QVERIFY(style != plain);
+        QVERIFY(sci(f, Sci::SCI_STYLEGETFORE, style) != sci(f, Sci::SCI_STYLEGETFORE, plain));
         // The bytes are what the page holds, coloured or not.
-        QCOMPARE(f.box().bytes(), kPage);
+        QCOMPARE(f.box().bytes(), page);
     }
 
     // A page with a line too long to colour on every keystroke (minified

@@ -1,11 +1,13 @@
-// Undo and Redo, Replace, Go To Line and the common keys, driven through
-// the main window's menu, its keys and the real dialogs.
+// Undo and Redo, Replace and Go To Line with their access keys, and the
+// common keys, driven through the main window's menu, its keys and the real
+// dialogs.
 #include "support/EditorFixture.h"
 #include "support/OnModal.h"
 #include "texttools/HTMLFind.h"
 #include "texttools/frmGoToLine.h"
 #include "texttools/frmReplace.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
@@ -228,6 +231,92 @@ private slots:
         QCOMPARE(f.box().selStart(), 12);
         QCOMPARE(f.box().selectedText(), QStringLiteral("two"));
         QVERIFY(f.fake.messages.texts().isEmpty());
+    }
+
+    // Find Next and Replace go on from the top past the last match, and say so.
+    void replaceWrapsAround()
+    {
+        Fixture f("cat dog cat");
+        f.box().setSelStart(4);
+        frmReplace &d = f.openReplace();
+        fill(d, QStringLiteral("cat"), QStringLiteral("CAT"), true);
+        const auto click = [&](QPushButton *b, int selStart, const char *note) {
+            QTest::mouseClick(b, Qt::LeftButton);
+            QCOMPARE(f.box().selStart(), selStart);
+            QCOMPARE(f.editor->StatusNote->text(), QString::fromLatin1(note));
+        };
+        const char *wrapped = "Search wrapped to the top of the page.";
+        click(d.CmdFindNext, 8, "");
+        click(d.CmdFindNext, 0, wrapped);
+        click(d.CmdFindNext, 8, "");
+        click(d.CmdReplace, 0, wrapped);
+        QCOMPARE(f.box().text(), QStringLiteral("cat dog CAT"));
+        click(d.CmdReplace, 3, "No more matches found.");
+        QCOMPARE(f.box().text(), QStringLiteral("CAT dog CAT"));
+    }
+
+    // "Match whole word only" passes over words that merely hold the text.
+    void replaceWholeWords()
+    {
+        Fixture f("cat cats scat cat_x cat.");
+        frmReplace &d = f.openReplace();
+        fill(d, QStringLiteral("cat"), QStringLiteral("dog"), false);
+        d.Check2->setChecked(true);
+        f.box().setSelection(4, 3); // the "cat" of "cats"
+        QTest::mouseClick(d.CmdReplace, Qt::LeftButton);
+        QCOMPARE(f.box().text(), QStringLiteral("cat cats scat cat_x cat."));
+        QCOMPARE(f.box().selStart(), 20);
+        QTest::mouseClick(d.CmdReplaceAll, Qt::LeftButton);
+        QCOMPARE(f.box().text(), QStringLiteral("dog cats scat cat_x dog."));
+        QCOMPARE(f.editor->StatusNote->text(), QStringLiteral("Replaced 2 occurrences."));
+    }
+
+    // Every control of Replace and Go To Line has an access key of its own,
+    // and pressing it does what the control does.
+    void accessKeys_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("Replace") << true;
+        QTest::newRow("Go To Line") << false;
+    }
+    void accessKeys()
+    {
+        QFETCH(bool, replace);
+        Fixture f("one two");
+        QDialog *d = nullptr;
+        if (replace) {
+            frmReplace &r = f.openReplace();
+            fill(r, QStringLiteral("two"), QString(), false); // so that its buttons are on
+            d = &r;
+        } else {
+            d = new frmGoToLine(1, 1, f.editor.get());
+        }
+        QStringList keys;
+        for (QWidget *w : d->findChildren<QWidget *>()) {
+            auto *button = qobject_cast<QAbstractButton *>(w);
+            auto *label = qobject_cast<QLabel *>(w);
+            if (!button && !label)
+                continue;
+            const QString caption = button ? button->text() : label->text();
+            const QKeySequence key = QKeySequence::mnemonic(caption);
+            QVERIFY2(!key.isEmpty() && !keys.contains(key.toString()), qPrintable(caption));
+            keys << key.toString();
+            d->show(); // again after Close or OK
+            d->activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), d); // not merely sharing the main window's
+            const auto press = [&] { QTest::keyClick(d, key[0].key(), key[0].keyboardModifiers()); };
+            if (label) {
+                QVERIFY2(label->buddy(), qPrintable(caption));
+                label->buddy()->clearFocus();
+                press();
+                QVERIFY2(label->buddy()->hasFocus(), qPrintable(caption));
+            } else {
+                QSignalSpy clicked(button, &QAbstractButton::clicked);
+                press();
+                QTRY_VERIFY2(clicked.count() == 1, qPrintable(caption)); // clicked after a short flash
+            }
+        }
+        QCOMPARE(keys.size(), replace ? 8 : 3);
     }
 
     void goToLine_data()

@@ -1,8 +1,10 @@
 // Typing into the real editing area: the automatic closing bracket, closing
-// tags, type-over and the completion list.
+// tags, type-over, the completion list, and Alt with a letter.
 #include "editor/TagCompletion.h"
 #include "support/EditorFixture.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <QtTest>
 
 class TypingTest : public QObject {
@@ -175,6 +177,46 @@ private slots:
         QVERIFY(!f.editor->tagCompletion()->isListShown());
         QTest::keyClicks(&f.box(), ">");
         QCOMPARE(f.box().text(), QStringLiteral("<FONT FA></FONT>"));
+    }
+
+    // Alt with a key that opens no menu types nothing, as in other editors;
+    // AltGr, which composes characters, still types.
+    void altKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("menu"); // the menu it opens, if any
+        QTest::addColumn<QString>("typed");
+        const int alt = Qt::AltModifier;
+        QTest::newRow("Alt+J") << int(Qt::Key_J) << alt << "j" << "" << "";
+        QTest::newRow("Alt+Shift+Q") << int(Qt::Key_Q) << int(alt | Qt::ShiftModifier) << "Q" << "" << "";
+        QTest::newRow("Alt+F") << int(Qt::Key_F) << alt << "f" << "&File" << "";
+        QTest::newRow("AltGr as Ctrl+Alt") << int(Qt::Key_Q) << int(alt | Qt::ControlModifier) << "@" << "" << "@";
+        const QString euro = QStringLiteral("\u20ac");
+        QTest::newRow("AltGr as group switch") << int(Qt::Key_E) << int(alt | Qt::GroupSwitchModifier) << euro << ""
+                                               << euro;
+    }
+    void altKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(QString, menu);
+        QFETCH(QString, typed);
+        EditorFixture f;
+        f.page("a.htm", "");
+        f.start();
+        f.editor->activateWindow(); // menu keys need the active window
+        QVERIFY(QTest::qWaitForWindowActive(f.editor.get()));
+        f.box().setFocus();
+        QTest::sendKeyEvent(QTest::Click, &f.box(), Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
+        auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QCOMPARE(popup ? popup->title() : QString(), menu);
+        if (popup)
+            popup->close();
+        QCOMPARE(f.box().text(), typed);
+        f.editor->hide(); // no focus loss into a half-destroyed window
     }
 };
 
