@@ -1,5 +1,6 @@
 // Opening, switching and typing on big pages in the real editing area.
 #include "BenchData.h"
+#include "core/MarkupSpot.h"
 #include "core/PageOps.h"
 #include "core/SafeFile.h"
 #include "core/TagPairs.h"
@@ -85,6 +86,16 @@ void BM_TagPairAcross10MB(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * kBig);
 }
 BENCHMARK(BM_TagPairAcross10MB)->Unit(benchmark::kMillisecond);
+
+// Where the end of a 10 MB page stands in the markup, as the typing aids ask
+// after "<" and a letter: the walk back looks for comments and scripts.
+void BM_MarkupSpotAtEnd10MB(benchmark::State &state)
+{
+    const QByteArray page = generatedPage(kBig) + "<b";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(markupSpotAt(page, page.size()));
+}
+BENCHMARK(BM_MarkupSpotAtEnd10MB)->Unit(benchmark::kMicrosecond);
 
 // Peer: reading the same bytes from the file.
 void BM_RawRead10MB(benchmark::State &state)
@@ -208,11 +219,11 @@ BENCHMARK(BM_TypeTags)->Args({1024, 0})->Args({1024, 1})->Args({kBig, 0})->Args(
     ->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 // From the letter typed after "<" to the completion list shown, at the end
-// of a 10 MB page.
-void BM_CompletionList10MB(benchmark::State &state)
+// of a page of the given size.
+void BM_CompletionList(benchmark::State &state)
 {
     EditorFixture f;
-    f.page(QStringLiteral("page.htm"), generatedPage(kBig) + "\r\n");
+    f.page(QStringLiteral("page.htm"), generatedPage(state.range(0)) + "\r\n");
     frmEditor &editor = f.start();
     ScintillaTextBox &box = *editor.editorWidget();
     box.setFocus();
@@ -236,6 +247,6 @@ void BM_CompletionList10MB(benchmark::State &state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_CompletionList10MB)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CompletionList)->Arg(1024)->Arg(kBig)->Unit(benchmark::kMicrosecond);
 
 } // namespace

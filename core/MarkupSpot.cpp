@@ -4,6 +4,10 @@
 
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 using namespace TagNames;
 
@@ -122,6 +126,54 @@ MarkupSpot inTag(View text, size_t lt, size_t end)
     spot.wordStart = qsizetype(end);
     return spot;
 }
+// Whether the character after a "<" makes it a tag, comment or declaration.
+bool startsTag(char next) { return isLetter(next) || next == '/' || next == '!' || next == '?'; }
+
+// Calls visit(lt), nearest first, for each "<" in text[from..] that may start
+// a comment or a script or style tag ("<!", "<s", "</s", in any case), until
+// visit returns true. Pages are mostly tags: looking at 16 bytes at a time,
+// and only at those "<"s, keeps a walk back over a megabyte short.
+template <typename Visit>
+void candidatesBack(View text, size_t from, Visit visit)
+{
+    const char *p = text.data();
+    auto candidate = [&](size_t i) {
+        if (p[i] != '<' || i + 1 >= text.size())
+            return false;
+        const char n = p[i + 1];
+        return n == '!' || (n | 0x20) == 's' || (n == '/' && i + 2 < text.size() && (p[i + 2] | 0x20) == 's');
+    };
+    size_t i = text.size();
+    // The last bytes one by one, so that every block below can read the two
+    // bytes after it.
+    const size_t tail = text.size() >= from + 18 ? text.size() - 18 : from;
+    for (; i > tail;)
+        if (candidate(--i) && visit(i))
+            return;
+#if defined(__SSE2__)
+    const __m128i lt = _mm_set1_epi8('<'), bang = _mm_set1_epi8('!'), slash = _mm_set1_epi8('/');
+    const __m128i s = _mm_set1_epi8('s'), lowerBit = _mm_set1_epi8(0x20);
+    while (i >= from + 16) {
+        const size_t b = i - 16;
+        const auto load = [p, b](size_t k) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + b + k)); };
+        const __m128i c0 = load(0), c1 = load(1), c2 = load(2);
+        const __m128i next = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi8(c1, bang), _mm_cmpeq_epi8(_mm_or_si128(c1, lowerBit), s)),
+            _mm_and_si128(_mm_cmpeq_epi8(c1, slash), _mm_cmpeq_epi8(_mm_or_si128(c2, lowerBit), s)));
+        unsigned mask = unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(c0, lt), next)));
+        while (mask) {
+            const int k = 31 - __builtin_clz(mask);
+            if (visit(b + size_t(k)))
+                return;
+            mask &= ~(1u << k);
+        }
+        i = b;
+    }
+#endif
+    while (i > from)
+        if (candidate(--i) && visit(i))
+            return;
+}
 } // namespace
 
 MarkupSpot markupSpotAt(QByteArrayView bytes, qsizetype pos, qsizetype reach)
@@ -131,25 +183,21 @@ MarkupSpot markupSpotAt(QByteArrayView bytes, qsizetype pos, qsizetype reach)
         return spot;
     const View text(bytes.data(), size_t(pos));
     const size_t from = size_t(qMax<qsizetype>(0, pos - reach));
-    // One walk back over the "<"s finds the nearest tag, the nearest comment
-    // start and the nearest script or style tag, whichever come first.
-    size_t tagLt = View::npos, commentLt = View::npos, rawLt = View::npos;
-    bool rawClosing = false;
-    for (size_t end = text.size(); end > from;) {
+    // The nearest tag, usually a few bytes back.
+    size_t tagLt = View::npos;
+    for (size_t end = text.size(); end > from && tagLt == View::npos;) {
         const void *hit = memrchr(text.data() + from, '<', end - from);
         if (!hit)
             break;
-        const size_t lt = size_t(static_cast<const char *>(hit) - text.data());
-        end = lt;
-        if (lt + 1 >= text.size()) {
-            continue; // a "<" just before the position starts nothing yet
-        }
-        const char next = text[lt + 1];
-        const bool tagLike = isLetter(next) || next == '/' || next == '!' || next == '?';
-        if (!tagLike)
-            continue;
-        if (tagLt == View::npos)
-            tagLt = lt;
+        end = size_t(static_cast<const char *>(hit) - text.data());
+        if (end + 1 < text.size() && startsTag(text[end + 1]))
+            tagLt = end;
+    }
+    // The nearest comment start and the nearest script or style tag, which
+    // may be far back.
+    size_t commentLt = View::npos, rawLt = View::npos;
+    bool rawClosing = false;
+    candidatesBack(text, from, [&](size_t lt) {
         if (commentLt == View::npos && text.compare(lt, 4, "<!--") == 0)
             commentLt = lt;
         bool closing = false;
@@ -157,9 +205,8 @@ MarkupSpot markupSpotAt(QByteArrayView bytes, qsizetype pos, qsizetype reach)
             rawLt = lt;
             rawClosing = closing;
         }
-        if (commentLt != View::npos && rawLt != View::npos)
-            break;
-    }
+        return commentLt != View::npos && rawLt != View::npos;
+    });
     if (commentLt != View::npos && text.find("-->", commentLt + 4) == View::npos) {
         spot.kind = MarkupSpot::Comment;
         spot.tagStart = qsizetype(commentLt);
