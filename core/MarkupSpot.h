@@ -34,7 +34,7 @@ struct MarkupSpot {
 // The page text before `pos` is looked at back to `reach` bytes, so typing at
 // the end of a page of many megabytes stays quick; a comment or script longer
 // than that is not seen from its far end.
-inline constexpr qsizetype kMarkupSpotReach = 1024 * 1024;
+inline constexpr qsizetype kMarkupSpotReach = 256 * 1024;
 MarkupSpot markupSpotAt(QByteArrayView text, qsizetype pos, qsizetype reach = kMarkupSpotReach);
 
 // The end tag to put after a ">" typed at `gt` that ends a start tag ("</p>"

@@ -55,7 +55,27 @@ bool TypeOver::stepOver(char ch)
     const long caret = m_box.SendScintilla(Sci::SCI_GETCURRENTPOS);
     for (int i = 0; i < m_runs.size(); ++i) {
         Run &run = m_runs[i];
-        if (run.start != caret || run.rest.at(0) != ch)
+        if (run.start != caret)
+            continue;
+        // A "<" before an end tag may start a new tag inside the element
+        // ("<p>" then "<b>"): it is typed in, and only a "/" after it goes
+        // over the end tag, taking the "<" with it.
+        if (run.rest.startsWith("</")) {
+            if (ch == '/' && caret > 0 && m_box.utf8().at(caret - 1) == '<') {
+                m_box.programEdit([&] {
+                    m_box.SendScintilla(Sci::SCI_DELETERANGE, caret - 1, 1);
+                    m_box.SendScintilla(Sci::SCI_GOTOPOS, caret + 1);
+                });
+                Run &moved = m_runs[i]; // the delete shifted it back by one
+                moved.start += 2;
+                moved.rest.remove(0, 2);
+                emit steppedOver(ch);
+                return true;
+            }
+            if (ch == '<')
+                return false;
+        }
+        if (run.rest.at(0) != ch)
             continue;
         // A ">" typed inside a quoted value is part of the value.
         if (ch == '>' && markupSpotAt(m_box.utf8(), caret).quote != 0)

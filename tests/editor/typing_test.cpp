@@ -88,7 +88,7 @@ private slots:
         // Typing every character by hand gives exactly what was typed.
         for (const char *options : {"acl", "a", "ac", "c", ""}) {
             for (const char *typed : {"<em>x</em>", "<A HREF=\"a.htm\">y</A>", "<!-- c -->", "<!DOCTYPE html>",
-                                      "<ul><li>a</li></ul>", "<a title=\"x>y\">z</a>", "<br><img src=\"a.gif\">"})
+                                      "<ul><li>a</li></ul>", "<p><b>x</b> y</p>", "<a title=\"x>y\">z</a>", "<br><img src=\"a.gif\">"})
                 row(qPrintable(QStringLiteral("%1 [%2]").arg(typed, options)), "", 0, typed, options, typed);
         }
         row("a < b", "", 0, "a < b", "acl", "a < b");
@@ -101,6 +101,7 @@ private slots:
         row("after a comment", "<!-- c -->", 10, "<b", "a", "<!-- c --><b>");
         // What the aids add.
         row("end tag", "", 0, "<p>", "ac", "<p></p>");
+        row("a tag inside the element", "", 0, "<p><b>x</b>", "acl", "<p><b>x</b></p>");
         row("case kept", "", 0, "<TABLE>", "ac", "<TABLE></TABLE>");
         row("void", "", 0, "<hr>", "ac", "<hr>");
         row("self-closing", "", 0, "<p/>", "ac", "<p/>");
