@@ -9,63 +9,12 @@ namespace {
 using namespace TagNames;
 constexpr auto npos = View::npos;
 
-enum class Kind { Open, Close, Other };
+using Kind = ScannedTag::Kind;
+using Tag = ScannedTag;
 
-struct Tag {
-    TagSpan span;
-    Kind kind = Kind::Other;
-    View name;
-    bool selfClosing = false;
-};
-
-// The tag whose "<" is at lt, or nothing when there is no complete tag.
 std::optional<Tag> parseTag(View text, size_t lt)
 {
-    Tag tag;
-    tag.span.start = qsizetype(lt);
-    if (text.compare(lt, 4, "<!--") == 0) {
-        const size_t close = text.find("-->", lt + 4);
-        if (close == npos)
-            return std::nullopt;
-        tag.span.end = qsizetype(close + 3);
-        return tag;
-    }
-    size_t i = lt + 1;
-    if (i < text.size() && text[i] == '/') {
-        tag.kind = Kind::Close;
-        ++i;
-    } else {
-        tag.kind = Kind::Open;
-    }
-    if (i >= text.size())
-        return std::nullopt;
-    if (!isLetter(text[i])) {
-        if (tag.kind == Kind::Close || (text[i] != '!' && text[i] != '?'))
-            return std::nullopt; // a lone "<" in the text
-        tag.kind = Kind::Other;
-    }
-    const size_t nameStart = i;
-    while (i < text.size() && isNameChar(text[i]))
-        ++i;
-    tag.name = text.substr(nameStart, i - nameStart);
-    // The ">" that ends the tag, not one inside a quoted attribute value.
-    char quote = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '<') {
-            return std::nullopt; // an unfinished tag
-        } else if (c == '>') {
-            tag.span.end = qsizetype(i + 1);
-            tag.selfClosing = text[i - 1] == '/';
-            return tag;
-        }
-    }
-    return std::nullopt;
+    return scanTag(QByteArrayView(text.data(), qsizetype(text.size())), qsizetype(lt));
 }
 
 std::optional<Tag> tagAt(View text, size_t pos)
@@ -179,4 +128,56 @@ std::optional<TagPair> findTagPair(QByteArrayView bytes, qsizetype pos)
     if (!partner)
         return std::nullopt;
     return TagPair{tag->span, *partner};
+}
+
+std::optional<ScannedTag> scanTag(QByteArrayView bytes, qsizetype at)
+{
+    using namespace TagNames;
+    const View text(bytes.data(), size_t(bytes.size()));
+    const size_t lt = size_t(at);
+    ScannedTag tag;
+    tag.span.start = at;
+    if (text.compare(lt, 4, "<!--") == 0) {
+        const size_t close = text.find("-->", lt + 4);
+        if (close == View::npos)
+            return std::nullopt;
+        tag.span.end = qsizetype(close + 3);
+        return tag;
+    }
+    size_t i = lt + 1;
+    if (i < text.size() && text[i] == '/') {
+        tag.kind = ScannedTag::Close;
+        ++i;
+    } else {
+        tag.kind = ScannedTag::Open;
+    }
+    if (i >= text.size())
+        return std::nullopt;
+    if (!isLetter(text[i])) {
+        if (tag.kind == ScannedTag::Close || (text[i] != '!' && text[i] != '?'))
+            return std::nullopt; // a lone "<" in the text
+        tag.kind = ScannedTag::Other;
+    }
+    const size_t nameStart = i;
+    while (i < text.size() && isNameChar(text[i]))
+        ++i;
+    tag.name = text.substr(nameStart, i - nameStart);
+    // The ">" that ends the tag, not one inside a quoted attribute value.
+    char quote = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '<') {
+            return std::nullopt; // an unfinished tag
+        } else if (c == '>') {
+            tag.span.end = qsizetype(i + 1);
+            tag.selfClosing = text[i - 1] == '/';
+            return tag;
+        }
+    }
+    return std::nullopt;
 }

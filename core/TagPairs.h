@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 
 #include <optional>
+#include <string_view>
 
 // Tag matching on the text of a page (bytes; positions are byte offsets).
 struct TagSpan {
@@ -24,3 +25,16 @@ struct TagPair {
 // skipped. Nothing is returned for comments, declarations, void elements
 // (br, img, ...), self-closing tags and tags without a partner.
 std::optional<TagPair> findTagPair(QByteArrayView text, qsizetype pos);
+
+// One tag as the scanners read it, from the "<" that starts it.
+struct ScannedTag {
+    enum Kind { Open, Close, Other }; // Other: a comment, <!DOCTYPE ...>, <? ... >
+    TagSpan span;
+    Kind kind = Other;
+    std::string_view name; // as written; empty for a comment
+    bool selfClosing = false;
+};
+
+// The complete tag whose "<" is at `lt` (a comment runs to its "-->"), or
+// nothing: a lone "<" in the text, or a tag not finished yet.
+std::optional<ScannedTag> scanTag(QByteArrayView text, qsizetype lt);

@@ -1,0 +1,62 @@
+// The annotated copy the live preview renders, and the caret's element.
+#include "preview/PreviewMarkup.h"
+
+#include <QtTest>
+
+class PreviewMarkupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void annotate_data()
+    {
+        // The page; the copy expected ("#" stands for the next attribute,
+        // numbered from 0); the lines of the start tags.
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<QList<int>>("lines");
+        QTest::newRow("LF") << QByteArray("<p>a\n<b>x</b>\n\n<i>y</i>") << QByteArray("<p#>a\n<b#>x</b>\n\n<i#>y</i>")
+                            << QList<int>{1, 2, 4};
+        QTest::newRow("CR LF") << QByteArray("<p>a\r\n<br/>\r\n\r\n<IMG SRC=x.gif>")
+                               << QByteArray("<p#>a\r\n<br#/>\r\n\r\n<IMG# SRC=x.gif>") << QList<int>{1, 2, 4};
+        QTest::newRow("CR") << QByteArray("<P>\r\r<A HREF=\"a>b\">") << QByteArray("<P#>\r\r<A# HREF=\"a>b\">")
+                            << QList<int>{1, 3};
+        QTest::newRow("comment and doctype")
+            << QByteArray("<!DOCTYPE html><!-- <p> -->\n<h1>") << QByteArray("<!DOCTYPE html><!-- <p> -->\n<h1#>")
+            << QList<int>{2};
+        QTest::newRow("script and textarea")
+            << QByteArray("<SCRIPT>if (a<b) x='<p>';</script><textarea><b></textarea>\n<em>")
+            << QByteArray("<SCRIPT#>if (a<b) x='<p>';</script><textarea#><b></textarea>\n<em#>") << QList<int>{1, 1, 2};
+        QTest::newRow("unfinished tag and lone <") << QByteArray("1 < 2 <div><sp") << QByteArray("1 < 2 <div#><sp")
+                                                   << QList<int>{1};
+        QTest::newRow("unclosed script") << QByteArray("<script>\n<p>") << QByteArray("<script#>\n<p>")
+                                         << QList<int>{1};
+    }
+    void annotate()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, expected);
+        QFETCH(QList<int>, lines);
+        const PreviewCopy copy = annotatePage(page);
+        QByteArray want;
+        int n = 0;
+        for (char c : expected)
+            want += c == '#' ? QByteArray(" data-ts=\"") + QByteArray::number(n++) + '"' : QByteArray(1, c);
+        QCOMPARE(copy.html, want);
+        QCOMPARE(QList<int>(copy.lines.begin(), copy.lines.end()), lines);
+        // Each start tag's "<" is where the page has it.
+        for (qsizetype start : copy.starts)
+            QCOMPARE(page.at(start), '<');
+    }
+    void caretElement()
+    {
+        const QByteArray page("ab<p>text<b>x</b></p>");
+        const PreviewCopy copy = annotatePage(page);
+        QCOMPARE(elementAt(copy, 0), -1);
+        QCOMPARE(elementAt(copy, page.indexOf("<p>")), 0);
+        QCOMPARE(elementAt(copy, page.indexOf("text")), 0);
+        QCOMPARE(elementAt(copy, page.indexOf("<b>") + 1), 1);
+        QCOMPARE(elementAt(copy, page.size()), 1);
+    }
+};
+
+QTEST_MAIN(PreviewMarkupTest)
+#include "previewmarkup_test.moc"
