@@ -25,6 +25,11 @@ inline const QString MatchTags = QStringLiteral("MatchTags");
 inline const QString LineNumbers = QStringLiteral("LineNumbers");
 inline const QString CloseTags = QStringLiteral("CloseTags");
 inline const QString CompleteTags = QStringLiteral("CompleteTags");
+// The live preview: shown ("1") or not (the default), its width in twips,
+// and whether it may load files from the network ("0", the default).
+inline const QString LivePreview = QStringLiteral("LivePreview");
+inline const QString LivePreviewWidth = QStringLiteral("LivePreviewWidth");
+inline const QString PreviewRemote = QStringLiteral("PreviewRemote");
 
 // The text a yes/no setting is stored as: "1" or "0".
 inline QString flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }

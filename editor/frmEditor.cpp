@@ -20,6 +20,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "preview/LivePreview.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -226,8 +227,9 @@ void frmEditor::layoutClient()
 
     const int editTop = ToolBar1->isHidden() ? 0 : toolH;
     // Editing area: left 10, width client - 10, height client - ChromeHeight.
-    const int editW = qMax(0, w - left);
+    int editW = qMax(0, w - left);
     const int editH = qMax(0, h - twipsToPxY(m_state.ChromeHeight, this));
+    layoutPreview(left, editTop, editW, editH);
     m_txtEdit->setGeometry(left, editTop, editW, editH);
 }
 
@@ -296,6 +298,8 @@ void frmEditor::load()
     show();
     CheckDate();
     Init();
+    if (vbValInt(m_platform.settings.read(SettingsKeys::Settings, SettingsKeys::LivePreview, QStringLiteral("0"))) == 1)
+        setPreviewShown(true);
     // Text left unsaved by a run that ended without saving comes back first:
     // it decides the project and the page shown.
     if (offerRecovery())
@@ -558,6 +562,8 @@ void frmEditor::RefreshSys()
 void frmEditor::onTextChanged()
 {
     StatusNote->clear();
+    if (m_preview)
+        m_preview->textChanged();
     // The program's own edits (undo, redo, replace) bring no ">".
     if (m_txtEdit->inProgramEdit()) {
         LastCaretPos = m_txtEdit->selStart();
@@ -639,6 +645,8 @@ void frmEditor::savePlacement()
     s.write(SettingsKeys::Settings, SettingsKeys::Width, QString::number(p.width()));
     s.write(SettingsKeys::Settings, SettingsKeys::Top, QString::number(p.y()));
     s.write(SettingsKeys::Settings, SettingsKeys::Left, QString::number(p.x()));
+    if (m_preview)
+        s.write(SettingsKeys::Settings, SettingsKeys::LivePreviewWidth, QString::number(m_previewTwips));
 }
 
 bool frmEditor::ExitEditor(CloseReason reason)

@@ -20,6 +20,8 @@ class TagCloser;
 class TagCompletion;
 class TypeOver;
 class RecoveryJournal;
+class LivePreview;
+class SplitHandle;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -98,6 +100,11 @@ public:
     LineNumbers *lineNumbers() { return m_lineNumbers; }
     TagMatch *tagMatch() { return m_tagMatch; }
     TagCompletion *tagCompletion() { return m_tagCompletion; }
+    // The live preview beside the editing area: made when first shown.
+    void setPreviewShown(bool shown);
+    bool previewShown() const;
+    LivePreview *livePreview() { return m_preview; }
+    QAction *previewItem() { return m_previewItem; }
 
     // A passing note on the status line, after the project text (empty
     // clears it); the next edit clears it too.
@@ -130,6 +137,9 @@ private:
     void createStatusBar();
     void createEditingArea();
     void createEditingAids();
+    void createPreviewItem();
+    void layoutPreview(int left, int top, int &width, int height);
+    void previewLink(const QUrl &url);
 
     void layoutClient();
     void restorePlacement();
@@ -180,6 +190,10 @@ private:
     TagCloser *m_tagCloser = nullptr;
     TagCompletion *m_tagCompletion = nullptr;
     QAction *m_lineNumbersItem = nullptr;
+    QAction *m_previewItem = nullptr;
+    LivePreview *m_preview = nullptr;
+    SplitHandle *m_previewHandle = nullptr;
+    int m_previewTwips = 0; // the pane's width; 0: half the editing area
     QLabel *Label1 = nullptr;
     QComboBox *Combo1 = nullptr;
 

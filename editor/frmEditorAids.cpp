@@ -14,6 +14,7 @@
 #include "editor/TypeOver.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
+#include "preview/LivePreview.h"
 
 #include <QLabel>
 
@@ -38,6 +39,7 @@ void frmEditor::createEditingAids()
     QAction *matching = addItem(mnuEdit, mnuEditItem, QStringLiteral("Go To &Matching Tag"),
                                 QKeySequence(Qt::CTRL | Qt::Key_M));
     connect(matching, &QAction::triggered, this, [this] { m_tagMatch->goToPartner(); });
+    createPreviewItem();
 
     applyEditingOptions();
 }
@@ -57,4 +59,7 @@ void frmEditor::applyEditingOptions()
     const bool numbers = editingAidOn(s, SettingsKeys::LineNumbers);
     m_lineNumbers->setEnabled(numbers);
     m_lineNumbersItem->setChecked(numbers);
+    if (m_preview)
+        m_preview->setRemoteAllowed(vbValInt(s.read(SettingsKeys::Settings, SettingsKeys::PreviewRemote,
+                                                     QStringLiteral("0"))) != 0);
 }

@@ -30,8 +30,9 @@
 
 namespace {
 // Client area of the dialog, in twips.
-// Taller than the classic 4905 by two rows of check boxes, for the editing aids.
-constexpr int kExtra = 720;
+// Taller than the classic 4905 by three rows of check boxes, for the editing
+// aids and the live preview.
+constexpr int kExtra = 1080;
 constexpr int kWidth = 6255, kHeight = 4905 + kExtra;
 
 template <typename W>
@@ -116,6 +117,8 @@ void frmOptions::buildEnvironmentTab(QWidget *page)
     place(CloseTags, this, 240, 3540, 3615, 315);
     CompleteTags = named(new QCheckBox(QStringLiteral("Complete tag and attribute names"), page), "CompleteTags");
     place(CompleteTags, this, 240, 3900, 3615, 315);
+    PreviewRemote = named(new QCheckBox(QStringLiteral("Load remote files in the live preview"), page), "PreviewRemote");
+    place(PreviewRemote, this, 240, 4260, 4455, 315);
 
     connect(Option3, &QRadioButton::clicked, this, [this] { browserOptionClicked(false); });
     connect(Option4, &QRadioButton::clicked, this, [this] { browserOptionClicked(true); });
@@ -194,6 +197,7 @@ void frmOptions::load()
     MatchTags->setChecked(frmEditor::editingAidOn(s, SettingsKeys::MatchTags));
     CloseTags->setChecked(frmEditor::editingAidOn(s, SettingsKeys::CloseTags));
     CompleteTags->setChecked(frmEditor::editingAidOn(s, SettingsKeys::CompleteTags));
+    PreviewRemote->setChecked(vbValInt(s.read(Settings, SettingsKeys::PreviewRemote, QStringLiteral("0"))) != 0);
 
     fillProjectList();
     Combo1->setEditText(s.read(Settings, DefaultProj, QStringLiteral("Default")));
@@ -242,6 +246,7 @@ void frmOptions::SaveOpt()
     s.write(Settings, SettingsKeys::MatchTags, flag(MatchTags->isChecked()));
     s.write(Settings, SettingsKeys::CloseTags, flag(CloseTags->isChecked()));
     s.write(Settings, SettingsKeys::CompleteTags, flag(CompleteTags->isChecked()));
+    s.write(Settings, SettingsKeys::PreviewRemote, flag(PreviewRemote->isChecked()));
     ToolTable::store(m_state, s);
     // Reads the slots back into the table and sets Tools menu items 3..11.
     m_editor.refreshToolsMenu();

@@ -41,6 +41,7 @@ public:
     QCheckBox *MatchTags = nullptr;  // "Highlight matching tags"
     QCheckBox *CloseTags = nullptr;  // "Close tags automatically"
     QCheckBox *CompleteTags = nullptr; // "Complete tag and attribute names"
+    QCheckBox *PreviewRemote = nullptr; // "Load remote files in the live preview"
     // Start-Up
     QRadioButton *ProjManOpt[2] = {nullptr, nullptr};
     QComboBox *Combo1 = nullptr;

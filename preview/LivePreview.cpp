@@ -1,0 +1,152 @@
+#include "preview/LivePreview.h"
+
+#include "editor/ScintillaTextBox.h"
+#include "preview/PreviewModule.h"
+#include "preview/PreviewPane.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+// The engine takes a copy handed to it in one piece up to this size.
+constexpr qsizetype kLargestCopy = 2 * 1024 * 1024 - 64 * 1024;
+} // namespace
+
+LivePreview::LivePreview(ScintillaTextBox &box, Hooks hooks, QWidget *parent)
+    : QWidget(parent), m_box(box), m_hooks(std::move(hooks))
+{
+    setObjectName(QStringLiteral("LivePreview"));
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto *top = new QHBoxLayout;
+    top->setContentsMargins(4, 0, 0, 0);
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("PreviewNote"));
+    auto *close = new QToolButton(this);
+    close->setObjectName(QStringLiteral("PreviewClose"));
+    close->setText(QStringLiteral("\u00d7"));
+    close->setToolTip(tr("Close the live preview (F12)"));
+    close->setAutoRaise(true);
+    connect(close, &QToolButton::clicked, this, &LivePreview::closeRequested);
+    top->addWidget(m_note, 1);
+    top->addWidget(close);
+    column->addLayout(top);
+
+    QString reason;
+    m_pane = loadPreviewPane(this, &reason);
+    if (!m_pane) {
+        showNote(tr("The live preview cannot run: %1").arg(reason));
+        column->addStretch(1);
+        return;
+    }
+    column->addWidget(m_pane->widget(), 1);
+    m_pane->rendered = [this](qint64) {
+        m_lastRenderMs = m_clock.elapsed();
+        ++m_renders;
+        emit rendered();
+    };
+    m_pane->elementClicked = [this](int element) {
+        if (element < 0 || size_t(element) >= m_copy.starts.size())
+            return;
+        m_revealed = element;
+        const qsizetype at = qMin<qsizetype>(m_copy.starts[size_t(element)], m_box.utf8().size());
+        m_box.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(at));
+        m_box.setFocus();
+    };
+    m_pane->linkClicked = [this](const QUrl &url) {
+        if (m_hooks.link)
+            m_hooks.link(url);
+    };
+    m_pane->remoteBlocked = [this](int count) {
+        showNote(count == 1 ? tr("1 remote file not loaded (Options > Environment can allow them)")
+                            : tr("%1 remote files not loaded (Options > Environment can allow them)").arg(count));
+    };
+    m_pane->failed = [this](const QString &why) { showNote(why); };
+
+    m_pause.setSingleShot(true);
+    connect(&m_pause, &QTimer::timeout, this, &LivePreview::render);
+    m_caretPause.setSingleShot(true);
+    m_caretPause.setInterval(80);
+    connect(&m_caretPause, &QTimer::timeout, this, &LivePreview::followCaret);
+    connect(&m_box, &QsciScintilla::cursorPositionChanged, this, [this] {
+        if (isVisible() && !m_stale)
+            m_caretPause.start();
+    });
+}
+
+LivePreview::~LivePreview() { delete m_pane; }
+
+QString LivePreview::note() const { return m_note->text(); }
+
+QWidget *LivePreview::view() const { return m_pane ? m_pane->widget() : nullptr; }
+
+void LivePreview::setRemoteAllowed(bool allowed)
+{
+    if (m_pane)
+        m_pane->setRemoteAllowed(allowed);
+}
+
+void LivePreview::textChanged()
+{
+    m_stale = true;
+    if (!m_pane || !isVisible())
+        return;
+    if (!m_waiting.isValid())
+        m_waiting.start();
+    // While typing goes on the pane still changes once a second.
+    m_pause.start(m_waiting.elapsed() + kPauseMs >= kLongestWaitMs ? 0 : kPauseMs);
+}
+
+void LivePreview::pageChanged()
+{
+    m_stale = true;
+    m_revealed = -1;
+    if (m_pane && isVisible())
+        m_pause.start(0); // after the switch has settled on the new page's path
+}
+
+void LivePreview::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    if (m_stale && m_pane)
+        m_pause.start(0);
+}
+
+void LivePreview::render()
+{
+    m_waiting.invalidate();
+    m_stale = false;
+    m_clock.start();
+    m_copy = annotatePage(m_box.utf8());
+    if (m_copy.html.size() > kLargestCopy) {
+        showNote(tr("This page is too large for the live preview."));
+        return;
+    }
+    showNote({});
+    m_pane->render(m_copy.html, m_hooks.base ? m_hooks.base() : QUrl());
+    m_revealed = elementAt(m_copy, caretByte());
+    if (m_revealed >= 0)
+        m_pane->reveal(m_revealed); // once the copy has loaded
+}
+
+void LivePreview::followCaret()
+{
+    const int element = elementAt(m_copy, caretByte());
+    if (element >= 0 && element != m_revealed)
+        m_pane->reveal(element);
+    m_revealed = element;
+}
+
+qsizetype LivePreview::caretByte() const
+{
+    return qsizetype(m_box.SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS));
+}
+
+void LivePreview::showNote(const QString &text)
+{
+    m_note->setText(text);
+    m_note->setToolTip(text);
+}

@@ -1,0 +1,262 @@
+// The live preview's engine side: a Qt WebEngine view that renders the
+// annotated copy of the page, reports clicks and links, and keeps requests
+// on the local file system unless the user allows more. Built as a module
+// of its own so the engine is loaded only when the pane is first shown.
+#include "preview/PreviewPane.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QOpenGLContext>
+#include <QPointer>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineView>
+
+#include <atomic>
+#include <unistd.h>
+
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+
+namespace {
+const QString kClickNote = QStringLiteral("tagsmith-click:");
+
+// Reports the element under a click as a console line the pane reads; the
+// log function is taken before the page's own scripts run.
+const QString kClickScript = QStringLiteral(R"JS(
+(function () {
+  var log = console.log.bind(console);
+  document.addEventListener('click', function (e) {
+    var el = e.target && e.target.closest ? e.target.closest('[data-ts]') : null;
+    if (el) log('tagsmith-click:' + el.getAttribute('data-ts'));
+  }, true);
+})();
+)JS");
+
+// Scrolls element N (or the nearest ancestor with a box) into view.
+QString revealScript(int element, bool outline)
+{
+    return QStringLiteral(R"JS(
+(function () {
+  var e = document.querySelector('[data-ts="%1"]');
+  while (e && e.parentElement && e.getClientRects().length === 0) e = e.parentElement;
+  if (!e || !e.scrollIntoView) return;
+  e.scrollIntoView({block: 'nearest'});
+  if (!%2) return;
+  var was = e.style.outline;
+  e.style.outline = '2px solid #3875d7';
+  setTimeout(function () { e.style.outline = was; }, 700);
+})();
+)JS")
+        .arg(element)
+        .arg(outline ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+bool isLocal(const QUrl &url)
+{
+    static const QStringList kLocal{QStringLiteral("file"), QStringLiteral("data"), QStringLiteral("blob"),
+                                    QStringLiteral("about")};
+    return kLocal.contains(url.scheme());
+}
+
+// Blocks requests that would leave the machine and counts them.
+class RemoteBlocker : public QWebEngineUrlRequestInterceptor {
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    std::atomic<bool> allowed{false};
+    std::atomic<int> blocked{0};
+    std::function<void(int)> report;
+
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        if (allowed || isLocal(info.requestUrl()))
+            return;
+        info.block(true);
+        const int n = ++blocked;
+        QMetaObject::invokeMethod(this, [this, n] { if (report) report(n); }, Qt::QueuedConnection);
+    }
+};
+
+// A page opened by a link with a target: its first navigation is the link.
+class LinkCatcher : public QWebEnginePage {
+public:
+    LinkCatcher(QWebEngineProfile *profile, std::function<void(const QUrl &)> report, QObject *parent)
+        : QWebEnginePage(profile, parent), m_report(std::move(report))
+    {
+    }
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool) override
+    {
+        if (m_report)
+            m_report(url);
+        deleteLater();
+        return false;
+    }
+
+private:
+    std::function<void(const QUrl &)> m_report;
+};
+
+class PreviewPage : public QWebEnginePage {
+public:
+    PreviewPage(QWebEngineProfile *profile, PreviewPane &pane, QObject *parent)
+        : QWebEnginePage(profile, parent), m_pane(pane)
+    {
+    }
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
+    {
+        // Only the copies the program puts in replace the page; a link goes
+        // to the program, never into the pane.
+        if (!isMainFrame || url.scheme() == QLatin1String("data") || url.scheme() == QLatin1String("about"))
+            return true;
+        if ((type == NavigationTypeLinkClicked || type == NavigationTypeFormSubmitted) && m_pane.linkClicked)
+            m_pane.linkClicked(url);
+        return false;
+    }
+    QWebEnginePage *createWindow(WebWindowType) override
+    {
+        return new LinkCatcher(profile(), m_pane.linkClicked, this);
+    }
+    // Dialogs of the page's scripts never hold up the editor.
+    void javaScriptAlert(const QUrl &, const QString &) override {}
+    bool javaScriptConfirm(const QUrl &, const QString &) override { return false; }
+    bool javaScriptPrompt(const QUrl &, const QString &, const QString &, QString *) override { return false; }
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &message, int, const QString &) override
+    {
+        bool ok = false;
+        const int element = message.startsWith(kClickNote) ? message.mid(kClickNote.size()).toInt(&ok) : -1;
+        if (ok && m_pane.elementClicked)
+            m_pane.elementClicked(element);
+    }
+
+private:
+    PreviewPane &m_pane;
+};
+
+class WebPreviewPane : public PreviewPane {
+public:
+    explicit WebPreviewPane(QWidget *parent) : m_view(new QWebEngineView(parent))
+    {
+        m_view->setObjectName(QStringLiteral("PreviewView"));
+        auto *profile = new QWebEngineProfile(m_view); // off the record: nothing kept on disk
+        m_blocker = new RemoteBlocker(m_view);
+        m_blocker->report = [this](int n) { if (remoteBlocked) remoteBlocked(n); };
+        profile->setUrlRequestInterceptor(m_blocker);
+        m_page = new PreviewPage(profile, *this, m_view);
+        // Children go in the order they were added, and the profile must
+        // outlive its page: moved to the end.
+        profile->setParent(nullptr);
+        profile->setParent(m_view);
+        m_page->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+        m_page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+        QWebEngineScript click;
+        click.setName(QStringLiteral("tagsmith-click"));
+        click.setSourceCode(kClickScript);
+        click.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        click.setWorldId(QWebEngineScript::MainWorld);
+        m_page->scripts().insert(click);
+        m_view->setPage(m_page);
+        QObject::connect(m_page, &QWebEnginePage::loadFinished, m_view, [this](bool ok) { loaded(ok); });
+        QObject::connect(m_page, &QWebEnginePage::renderProcessTerminated, m_view,
+                         [this](QWebEnginePage::RenderProcessTerminationStatus, int code) {
+                             if (failed)
+                                 failed(QStringLiteral("The preview stopped (code %1); it starts again with the next change.")
+                                            .arg(code));
+                         });
+    }
+    ~WebPreviewPane() override { delete m_view.data(); }
+
+    QWidget *widget() override { return m_view; }
+
+    void render(const QByteArray &html, const QUrl &base) override
+    {
+        // A copy still loading has not scrolled back yet: keep the last place.
+        if (!m_loading)
+            m_scroll = m_page->scrollPosition();
+        m_loading = true;
+        m_blocker->blocked = 0;
+        m_clock.start();
+        m_page->setContent(html, QStringLiteral("text/html;charset=UTF-8"), base);
+    }
+
+    void reveal(int element) override
+    {
+        m_reveal = element;
+        if (!m_loading)
+            m_page->runJavaScript(revealScript(element, true), QWebEngineScript::ApplicationWorld);
+    }
+
+    void setRemoteAllowed(bool allowed) override { m_blocker->allowed = allowed; }
+
+private:
+    // A copy replaced while loading may report too: the place is put back twice.
+    void loaded(bool)
+    {
+        m_loading = false;
+        m_page->runJavaScript(QStringLiteral("window.scrollTo(%1, %2);").arg(m_scroll.x()).arg(m_scroll.y()),
+                              QWebEngineScript::ApplicationWorld);
+        if (m_reveal >= 0)
+            m_page->runJavaScript(revealScript(m_reveal, false), QWebEngineScript::ApplicationWorld);
+        // The scripts above run in order; the figure is taken once they are done.
+        m_page->runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld, [this](const QVariant &) {
+            if (rendered)
+                rendered(m_clock.elapsed());
+        });
+    }
+
+    QPointer<QWebEngineView> m_view; // gone first when the window goes
+    PreviewPage *m_page = nullptr;
+    RemoteBlocker *m_blocker = nullptr;
+    QElapsedTimer m_clock;
+    QPointF m_scroll;
+    bool m_loading = false;
+    int m_reveal = -1;
+};
+
+// Why the engine cannot start here, or nothing: its helper program and its
+// resources missing make it end the whole program, so they are looked for first.
+QString missingPart()
+{
+    const QString helper = qEnvironmentVariableIsSet("QTWEBENGINE_PROCESS_PATH")
+                               ? qEnvironmentVariable("QTWEBENGINE_PROCESS_PATH")
+                               : QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath)
+                                     + QStringLiteral("/QtWebEngineProcess");
+    if (!QFileInfo(helper).isExecutable())
+        return QStringLiteral("the engine's helper program %1 is missing").arg(QDir::toNativeSeparators(helper));
+    const QString resources = QLibraryInfo::path(QLibraryInfo::DataPath) + QStringLiteral("/resources");
+    if (!QFileInfo::exists(resources + QStringLiteral("/qtwebengine_resources.pak"))
+        && !qEnvironmentVariableIsSet("QTWEBENGINE_RESOURCES_PATH"))
+        return QStringLiteral("the engine's resources are missing from %1").arg(QDir::toNativeSeparators(resources));
+    return {};
+}
+} // namespace
+
+extern "C" Q_DECL_EXPORT PreviewPane *tagsmith_create_preview_pane(QWidget *parent, QString *reason)
+{
+    const QString missing = missingPart();
+    if (!missing.isEmpty()) {
+        if (reason)
+            *reason = missing;
+        return nullptr;
+    }
+    // The engine reads the format of the OpenGL context shared with the
+    // window, which only exists when asked for before the program started
+    // (as Tagsmith does); elsewhere one is made now, valid or not.
+    if (!QOpenGLContext::globalShareContext()) {
+        auto *shared = new QOpenGLContext; // lives as long as the engine: to the end
+        shared->create();
+        qt_gl_set_global_share_context(shared);
+    }
+    // The engine's sandbox cannot run as root; Qt's documented way out.
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    return new WebPreviewPane(parent);
+}
