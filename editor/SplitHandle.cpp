@@ -5,8 +5,8 @@
 #include <QStyleOption>
 #include <QStylePainter>
 
-SplitHandle::SplitHandle(std::function<void(int)> dragged, QWidget *parent)
-    : QWidget(parent), m_dragged(std::move(dragged))
+SplitHandle::SplitHandle(std::function<void(int)> dragged, std::function<void()> dropped, QWidget *parent)
+    : QWidget(parent), m_dragged(std::move(dragged)), m_dropped(std::move(dropped))
 {
     setCursor(Qt::SplitHCursor);
 }
@@ -27,7 +27,12 @@ void SplitHandle::mouseMoveEvent(QMouseEvent *e)
     m_lastX = x;
 }
 
-void SplitHandle::mouseReleaseEvent(QMouseEvent *) { m_dragging = false; }
+void SplitHandle::mouseReleaseEvent(QMouseEvent *)
+{
+    if (m_dragging)
+        m_dropped();
+    m_dragging = false;
+}
 
 void SplitHandle::paintEvent(QPaintEvent *)
 {

@@ -5,10 +5,11 @@
 #include <functional>
 
 // A bar the user drags sideways to share the width between two panes; it
-// reports how far it was dragged and leaves the layout to its owner.
+// reports how far it was dragged, and when the drag ends, and leaves the
+// layout to its owner.
 class SplitHandle : public QWidget {
 public:
-    SplitHandle(std::function<void(int dx)> dragged, QWidget *parent);
+    SplitHandle(std::function<void(int dx)> dragged, std::function<void()> dropped, QWidget *parent);
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;
@@ -18,6 +19,7 @@ protected:
 
 private:
     std::function<void(int)> m_dragged;
+    std::function<void()> m_dropped;
     int m_lastX = 0;
     bool m_dragging = false;
 };

@@ -295,11 +295,13 @@ void frmEditor::load()
     m_state.CurrentProject = QStringLiteral("default");
     QDir::setCurrent(m_state.appDir);
     restorePlacement();
+    // Before the window is shown: Qt makes a shown window anew when the
+    // engine's view goes into it.
+    if (vbValInt(m_platform.settings.read(SettingsKeys::Settings, SettingsKeys::LivePreview, QStringLiteral("0"))) == 1)
+        setPreviewShown(true);
     show();
     CheckDate();
     Init();
-    if (vbValInt(m_platform.settings.read(SettingsKeys::Settings, SettingsKeys::LivePreview, QStringLiteral("0"))) == 1)
-        setPreviewShown(true);
     // Text left unsaved by a run that ended without saving comes back first:
     // it decides the project and the page shown.
     if (offerRecovery())
@@ -645,8 +647,6 @@ void frmEditor::savePlacement()
     s.write(SettingsKeys::Settings, SettingsKeys::Width, QString::number(p.width()));
     s.write(SettingsKeys::Settings, SettingsKeys::Top, QString::number(p.y()));
     s.write(SettingsKeys::Settings, SettingsKeys::Left, QString::number(p.x()));
-    if (m_preview)
-        s.write(SettingsKeys::Settings, SettingsKeys::LivePreviewWidth, QString::number(m_previewTwips));
 }
 
 bool frmEditor::ExitEditor(CloseReason reason)

@@ -14,6 +14,7 @@
 #include "platform/SettingsStore.h"
 #include "preview/LivePreview.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 
@@ -49,10 +50,17 @@ void frmEditor::setPreviewShown(bool shown)
                 m_previewTwips = qMax(0, pxToTwipsX(m_preview->width() - dx, this));
                 layoutClient();
             },
+            [this] {
+                m_platform.settings.write(SettingsKeys::Settings, SettingsKeys::LivePreviewWidth,
+                                          QString::number(m_previewTwips));
+            },
             m_client);
         applyEditingOptions();
     }
     if (m_preview) {
+        // Hiding the pane with the focus in it would leave the focus nowhere.
+        if (!shown && m_preview->isAncestorOf(QApplication::focusWidget()))
+            m_txtEdit->setFocus();
         m_preview->setVisible(shown);
         m_previewHandle->setVisible(shown);
     }

@@ -10,8 +10,9 @@
 #include <QVBoxLayout>
 
 namespace {
-// The engine takes a copy handed to it in one piece up to this size.
-constexpr qsizetype kLargestCopy = 2 * 1024 * 1024 - 64 * 1024;
+// The engine takes a copy handed to it as a data: address of up to 2 MB,
+// base64-encoded: three quarters of that in bytes.
+constexpr qsizetype kLargestCopy = 3 * 512 * 1024 - 1024;
 } // namespace
 
 LivePreview::LivePreview(ScintillaTextBox &box, Hooks hooks, QWidget *parent)

@@ -19,6 +19,7 @@
 #include "options/frmInstallProp.h"
 #include "options/frmInstallTool.h"
 #include "options/frmOptions.h"
+#include "preview/LivePreview.h"
 #include "project/ProjMan.h"
 #include "project/frmProperties.h"
 #include "project/webNew.h"
@@ -212,6 +213,10 @@ QAction *menuItem(QMenu *menu, const QString &objectName)
 
 int main(int argc, char *argv[])
 {
+    // As the program does, for the live preview's engine.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (!qEnvironmentVariableIsSet("TAGSMITH_PREVIEW_MODULE"))
+        qputenv("TAGSMITH_PREVIEW_MODULE", TAGSMITH_PREVIEW_MODULE_FILE);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagsmith"));
     const QString out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs")).absolutePath();
@@ -295,6 +300,27 @@ int main(int argc, char *argv[])
         shootWithMenus(&editor, lists, out, QStringLiteral("completion.png"));
         key(Qt::Key_Escape, QString());
         box.undo();
+        box.setSelStart(0);
+    }
+
+    // The live preview beside the page, the caret in the list of links.
+    {
+        const QSize size = editor.size();
+        editor.resize(size.width() * 3 / 2, size.height());
+        editor.setPreviewShown(true);
+        LivePreview *pane = editor.livePreview();
+        if (!pane->running())
+            fail(QStringLiteral("the live preview cannot run: ") + pane->note());
+        ScintillaTextBox &box = *editor.editorWidget();
+        box.setSelStart(int(box.text().indexOf(QStringLiteral("<LI><A HREF=\"books"))) + 4);
+        QElapsedTimer t;
+        t.start();
+        while (pane->renderCount() == 0 && t.elapsed() < 20000)
+            settle(50);
+        settle(400); // the outline of the element at the caret
+        shoot(&editor, out, QStringLiteral("live-preview.png"));
+        editor.setPreviewShown(false);
+        editor.resize(size);
         box.setSelStart(0);
     }
 

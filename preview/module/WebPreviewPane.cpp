@@ -57,6 +57,16 @@ QString revealScript(int element, bool outline)
         .arg(outline ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
+// Scrolls to the element a "#name" link points at.
+QString anchorScript(const QString &name)
+{
+    QString quoted = name;
+    quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('\''), QLatin1String("\\'"));
+    return QStringLiteral("(function (n) { var e = document.getElementById(n) || document.getElementsByName(n)[0];"
+                          " if (e) e.scrollIntoView(); })('%1');")
+        .arg(quoted);
+}
+
 bool isLocal(const QUrl &url)
 {
     static const QStringList kLocal{QStringLiteral("file"), QStringLiteral("data"), QStringLiteral("blob"),
@@ -109,6 +119,7 @@ public:
         : QWebEnginePage(profile, parent), m_pane(pane)
     {
     }
+    QUrl m_base; // where the copy on screen stands in for
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
@@ -117,6 +128,11 @@ protected:
         // to the program, never into the pane.
         if (!isMainFrame || url.scheme() == QLatin1String("data") || url.scheme() == QLatin1String("about"))
             return true;
+        // A link within the page: the copy on screen scrolls, the file is not loaded.
+        if (url.hasFragment() && url.adjusted(QUrl::RemoveFragment) == m_base) {
+            runJavaScript(anchorScript(url.fragment()), QWebEngineScript::ApplicationWorld);
+            return false;
+        }
         if ((type == NavigationTypeLinkClicked || type == NavigationTypeFormSubmitted) && m_pane.linkClicked)
             m_pane.linkClicked(url);
         return false;
@@ -156,6 +172,8 @@ public:
         profile->setParent(nullptr);
         profile->setParent(m_view);
         m_page->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+        // Typing goes on in the page's source while the copy loads.
+        m_page->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
         m_page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
         QWebEngineScript click;
         click.setName(QStringLiteral("tagsmith-click"));
@@ -184,6 +202,7 @@ public:
         m_loading = true;
         m_blocker->blocked = 0;
         m_clock.start();
+        m_page->m_base = base;
         m_page->setContent(html, QStringLiteral("text/html;charset=UTF-8"), base);
     }
 

@@ -33,7 +33,7 @@ private slots:
                               "&Redo", "-", "R&eplace...", "&Go To Line...", "Go To &Matching Tag"}));
         QCOMPARE(captions(e.mnuViewItem),
                  (QStringList{"&Tool Bar", "&Status Bar", "-", "&Refresh", "<none>", "&Options...",
-                              "Line &Numbers"}));
+                              "Line &Numbers", "Live &Preview"}));
         QCOMPARE(captions(e.mnuToolsItm).mid(0, 3), (QStringList{"&Check Spelling...", "-", "&Explore Project"}));
         QVERIFY(e.mnuToolsItm.size() >= 12);
         QCOMPARE(captions(e.mnuHelpItem),

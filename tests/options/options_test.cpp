@@ -279,7 +279,7 @@ private slots:
         QTest::mouseClick(d.OptionBtn[2], Qt::LeftButton);
         const IniDocument first = f.fake.settings.doc;
         const int writesOnce = f.fake.settings.writes;
-        QCOMPARE(writesOnce, 7 + 18); // the settings of the tabs and the tool keys
+        QCOMPARE(writesOnce, 8 + 18); // the settings of the tabs and the tool keys
         QTest::mouseClick(d.OptionBtn[2], Qt::LeftButton);
         QCOMPARE(f.fake.settings.writes, 2 * writesOnce);
         QCOMPARE(serializeIni(f.fake.settings.doc), serializeIni(first));

@@ -1,0 +1,97 @@
+// The live preview: from the end of the typing pause to the page rendered,
+// and what a keystroke costs with the pane open and closed.
+#include "BenchData.h"
+#include "editor/ScintillaTextBox.h"
+#include "editor/frmEditor.h"
+#include "preview/LivePreview.h"
+#include "preview/PreviewMarkup.h"
+#include "support/EditorFixture.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+// The window on a generated page of `size` bytes, the caret at its end.
+frmEditor &openPage(EditorFixture &f, qsizetype size, bool pane)
+{
+    if (!qEnvironmentVariableIsSet("TAGSMITH_PREVIEW_MODULE"))
+        qputenv("TAGSMITH_PREVIEW_MODULE", TAGSMITH_PREVIEW_MODULE_FILE);
+    f.page(QStringLiteral("page.htm"), generatedPage(size) + "\r\n");
+    frmEditor &editor = f.start();
+    editor.resize(1400, 800);
+    if (pane)
+        editor.setPreviewShown(true);
+    ScintillaTextBox &box = *editor.editorWidget();
+    box.setFocus();
+    box.setSelStart(box.length());
+    QApplication::processEvents();
+    return editor;
+}
+
+bool waitForRender(LivePreview &pane, int count)
+{
+    QElapsedTimer t;
+    t.start();
+    while (pane.renderCount() < count && t.elapsed() < 30000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    return pane.renderCount() >= count;
+}
+
+// A character typed, then the time from the end of the pause to the copy
+// rendered in the pane (annotating, handing over, loading, scrolling back).
+void BM_PreviewUpdate(benchmark::State &state)
+{
+    EditorFixture f;
+    frmEditor &editor = openPage(f, state.range(0), true);
+    LivePreview &pane = *editor.livePreview();
+    if (!pane.running() || !waitForRender(pane, 1)) {
+        state.SkipWithError("the preview's engine does not run here");
+        return;
+    }
+    for (auto _ : state) {
+        const int renders = pane.renderCount();
+        editor.editorWidget()->insertAfterCaret(QStringLiteral("x"));
+        if (!waitForRender(pane, renders + 1)) {
+            state.SkipWithError("no render");
+            return;
+        }
+        state.SetIterationTime(double(pane.lastRenderMs()) / 1000.0);
+    }
+}
+BENCHMARK(BM_PreviewUpdate)->Arg(100 * 1024)->Arg(1024 * 1024)->UseManualTime()->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
+
+// One keystroke at the end of a 1 MB page and everything the event loop
+// then does, with the pane closed (0) and open (1): the updates it brings
+// once a second of fast typing are counted in.
+void BM_PreviewKeystroke(benchmark::State &state)
+{
+    EditorFixture f;
+    frmEditor &editor = openPage(f, 1024 * 1024, state.range(0) != 0);
+    ScintillaTextBox &box = *editor.editorWidget();
+    if (LivePreview *pane = editor.livePreview())
+        waitForRender(*pane, 1);
+    const char keys[] = {'<', 'b', ' '};
+    int i = 0;
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QLatin1Char(keys[i++ % 3])));
+        QApplication::sendEvent(&box, &press);
+        QApplication::processEvents();
+    }
+    if (LivePreview *pane = editor.livePreview())
+        state.counters["renders"] = pane->renderCount();
+}
+BENCHMARK(BM_PreviewKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->MinTime(5.0);
+
+void BM_AnnotatePage1MB(benchmark::State &state)
+{
+    const QByteArray page = generatedPage(1024 * 1024);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(annotatePage(page));
+    state.SetBytesProcessed(state.iterations() * page.size());
+}
+BENCHMARK(BM_AnnotatePage1MB)->Unit(benchmark::kMillisecond);
+} // namespace
