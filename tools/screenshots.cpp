@@ -278,6 +278,27 @@ int main(int argc, char *argv[])
     editor.editorWidget()->setFocus();
     shoot(&editor, out, QStringLiteral("main-window.png"));
 
+    // The live preview beside the page, the caret in the list of links.
+    {
+        const QSize size = editor.size();
+        editor.resize(size.width() * 3 / 2, size.height());
+        editor.setPreviewShown(true);
+        LivePreview *pane = editor.livePreview();
+        if (!pane->running())
+            fail(QStringLiteral("the live preview cannot run: ") + pane->note());
+        ScintillaTextBox &box = *editor.editorWidget();
+        box.setSelStart(int(box.text().indexOf(QStringLiteral("<LI><A HREF=\"books"))) + 4);
+        QElapsedTimer t;
+        t.start();
+        while (pane->renderCount() == 0 && t.elapsed() < 20000)
+            settle(50);
+        settle(400); // the outline of the element at the caret
+        shoot(&editor, out, QStringLiteral("live-preview.png"));
+        editor.setPreviewShown(false);
+        editor.resize(size);
+        box.setSelStart(0);
+    }
+
     // The completion list, typed on a new line after the list of links.
     {
         ScintillaTextBox &box = *editor.editorWidget();
@@ -300,27 +321,6 @@ int main(int argc, char *argv[])
         shootWithMenus(&editor, lists, out, QStringLiteral("completion.png"));
         key(Qt::Key_Escape, QString());
         box.undo();
-        box.setSelStart(0);
-    }
-
-    // The live preview beside the page, the caret in the list of links.
-    {
-        const QSize size = editor.size();
-        editor.resize(size.width() * 3 / 2, size.height());
-        editor.setPreviewShown(true);
-        LivePreview *pane = editor.livePreview();
-        if (!pane->running())
-            fail(QStringLiteral("the live preview cannot run: ") + pane->note());
-        ScintillaTextBox &box = *editor.editorWidget();
-        box.setSelStart(int(box.text().indexOf(QStringLiteral("<LI><A HREF=\"books"))) + 4);
-        QElapsedTimer t;
-        t.start();
-        while (pane->renderCount() == 0 && t.elapsed() < 20000)
-            settle(50);
-        settle(400); // the outline of the element at the caret
-        shoot(&editor, out, QStringLiteral("live-preview.png"));
-        editor.setPreviewShown(false);
-        editor.resize(size);
         box.setSelStart(0);
     }
 
