@@ -10,9 +10,20 @@
 #include <QVBoxLayout>
 
 namespace {
-// The engine takes a copy handed to it as a data: address of up to 2 MB,
-// base64-encoded: three quarters of that in bytes.
-constexpr qsizetype kLargestCopy = 3 * 512 * 1024 - 1024;
+// The copy as the engine reads it: UTF-8 whatever the page declares (the
+// text on screen is UTF-8), relative addresses resolved from the page.
+QByteArray forEngine(const QByteArray &html, const QUrl &base)
+{
+    QByteArray head("\xEF\xBB\xBF");
+    if (base.isValid()) {
+        QByteArray href = base.toEncoded();
+        href.replace('&', "&amp;").replace('"', "&quot;");
+        QByteArray element = "<base href=\"" + href + "\">";
+        const qsizetype at = headPlace(html);
+        return head + html.left(at) + element + html.mid(at);
+    }
+    return head + html;
+}
 } // namespace
 
 LivePreview::LivePreview(ScintillaTextBox &box, Hooks hooks, QWidget *parent)
@@ -122,12 +133,9 @@ void LivePreview::render()
     m_stale = false;
     m_clock.start();
     m_copy = annotatePage(m_box.utf8());
-    if (m_copy.html.size() > kLargestCopy) {
-        showNote(tr("This page is too large for the live preview."));
-        return;
-    }
     showNote({});
-    m_pane->render(m_copy.html, m_hooks.base ? m_hooks.base() : QUrl());
+    const QUrl base = m_hooks.base ? m_hooks.base() : QUrl();
+    m_pane->render(forEngine(m_copy.html, base), base);
     m_revealed = elementAt(m_copy, caretByte());
     if (m_revealed >= 0)
         m_pane->reveal(m_revealed); // once the copy has loaded

@@ -3,6 +3,8 @@
 #include "core/TagNames.h"
 #include "core/TagPairs.h"
 
+#include <QChar>
+
 #include <algorithm>
 
 namespace {
@@ -76,4 +78,23 @@ int elementAt(const PreviewCopy &copy, qsizetype pos)
 {
     const auto after = std::upper_bound(copy.starts.begin(), copy.starts.end(), pos);
     return int(after - copy.starts.begin()) - 1;
+}
+
+qsizetype headPlace(QByteArrayView page)
+{
+    qsizetype i = 0;
+    for (;;) {
+        while (i < page.size() && QChar::isSpace(uchar(page[i])))
+            ++i;
+        const auto tag = i < page.size() && page[i] == '<' ? scanTag(page, i) : std::nullopt;
+        if (!tag || tag->kind != ScannedTag::Other)
+            return 0;
+        if (page.sliced(i).startsWith("<!--")) {
+            i = tag->span.end;
+            continue;
+        }
+        return QByteArrayView(page.sliced(i + 2, qMin<qsizetype>(7, page.size() - i - 2))).compare("doctype", Qt::CaseInsensitive) == 0
+                   ? tag->span.end
+                   : 0;
+    }
 }

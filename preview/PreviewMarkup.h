@@ -26,3 +26,8 @@ PreviewCopy annotatePage(QByteArrayView page);
 // The start tag that holds or precedes byte position `pos` of the page the
 // copy was made from, or -1 when none does.
 int elementAt(const PreviewCopy &copy, qsizetype pos);
+
+// Where an element may go in front of the page's content without changing
+// how it is read: after a leading <!DOCTYPE ...> (and the comments before
+// it), else at the very start.
+qsizetype headPlace(QByteArrayView page);

@@ -16,8 +16,9 @@ class PreviewPane {
 public:
     virtual ~PreviewPane() = default;
     virtual QWidget *widget() = 0;
-    // Renders `html` (UTF-8) as if it were at `base`, keeping the scroll
-    // position of what was shown before.
+    // Renders `html` (it names its own encoding and base), which stands in
+    // for the page at `base`, keeping the scroll position of what was shown
+    // before.
     virtual void render(const QByteArray &html, const QUrl &base) = 0;
     // Scrolls element N (its data-ts attribute) into view and outlines it.
     virtual void reveal(int element) = 0;

@@ -5,6 +5,8 @@
 #include "preview/PreviewPane.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -119,14 +121,15 @@ public:
         : QWebEnginePage(profile, parent), m_pane(pane)
     {
     }
-    QUrl m_base; // where the copy on screen stands in for
+    QUrl m_base; // the page the copy on screen stands in for
+    QUrl m_copy; // the copy's file
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
     {
         // Only the copies the program puts in replace the page; a link goes
         // to the program, never into the pane.
-        if (!isMainFrame || url.scheme() == QLatin1String("data") || url.scheme() == QLatin1String("about"))
+        if (!isMainFrame || url == m_copy || url.scheme() == QLatin1String("about"))
             return true;
         // A link within the page: the copy on screen scrolls, the file is not loaded.
         if (url.hasFragment() && url.adjusted(QUrl::RemoveFragment) == m_base) {
@@ -196,14 +199,26 @@ public:
 
     void render(const QByteArray &html, const QUrl &base) override
     {
+        m_clock.start();
+        // Loaded from a file: twice as quick as a data: address, and of any
+        // size. Two files in turn, so the one loading is not rewritten.
+        const QString path = m_files.filePath(QStringLiteral("copy%1.htm").arg(++m_renders % 2));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(html) != html.size()) {
+            if (failed)
+                failed(QStringLiteral("The preview could not write its copy of the page to %1.")
+                           .arg(QDir::toNativeSeparators(path)));
+            return;
+        }
+        file.close();
         // A copy still loading has not scrolled back yet: keep the last place.
         if (!m_loading)
             m_scroll = m_page->scrollPosition();
         m_loading = true;
         m_blocker->blocked = 0;
-        m_clock.start();
         m_page->m_base = base;
-        m_page->setContent(html, QStringLiteral("text/html;charset=UTF-8"), base);
+        m_page->m_copy = QUrl::fromLocalFile(path);
+        m_page->load(m_page->m_copy);
     }
 
     void reveal(int element) override
@@ -236,6 +251,8 @@ private:
     RemoteBlocker *m_blocker = nullptr;
     QElapsedTimer m_clock;
     QPointF m_scroll;
+    QTemporaryDir m_files;
+    int m_renders = 0;
     bool m_loading = false;
     int m_reveal = -1;
 };

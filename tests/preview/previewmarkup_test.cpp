@@ -46,6 +46,21 @@ private slots:
         for (qsizetype start : copy.starts)
             QCOMPARE(page.at(start), '<');
     }
+    void headPlace_data()
+    {
+        // "|" marks the place.
+        QTest::addColumn<QByteArray>("marked");
+        QTest::newRow("no doctype") << QByteArray("|<!-- made by hand -->\r\n<HTML>");
+        QTest::newRow("doctype") << QByteArray("<!DOCTYPE html>|\n<html>");
+        QTest::newRow("comment, then doctype") << QByteArray("<!-- x -->\r\n<!doctype HTML PUBLIC \"-//W3C\">|<P>");
+        QTest::newRow("text first") << QByteArray("|Hello <!DOCTYPE html>");
+    }
+    void headPlace()
+    {
+        QFETCH(QByteArray, marked);
+        const qsizetype place = marked.indexOf('|');
+        QCOMPARE(::headPlace(QByteArray(marked).remove(place, 1)), place);
+    }
     void caretElement()
     {
         const QByteArray page("ab<p>text<b>x</b></p>");
