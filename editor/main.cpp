@@ -10,9 +10,6 @@
 
 int main(int argc, char *argv[])
 {
-    // The live preview's engine, loaded later from a module, shares OpenGL
-    // contexts with the window; only settable before the application starts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagsmith"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tagsmith.svg")));

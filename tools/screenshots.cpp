@@ -213,8 +213,6 @@ QAction *menuItem(QMenu *menu, const QString &objectName)
 
 int main(int argc, char *argv[])
 {
-    // As the program does, for the live preview's engine.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     if (!qEnvironmentVariableIsSet("TAGSMITH_PREVIEW_MODULE"))
         qputenv("TAGSMITH_PREVIEW_MODULE", TAGSMITH_PREVIEW_MODULE_FILE);
     QApplication app(argc, argv);
