@@ -72,6 +72,19 @@ private slots:
         QVERIFY(f.editor->previewItem()->isChecked());
         QCOMPARE(f.fake.settings.read(QStringLiteral("Settings"), QStringLiteral("LivePreview"), {}), QStringLiteral("1"));
     }
+    void remoteFilesLoadWhenAllowed()
+    {
+        f.fake.settings.write(QStringLiteral("Settings"), QStringLiteral("PreviewRemote"), QStringLiteral("1"));
+        f.editor->applyEditingOptions();
+        const int renders = pane->renderCount();
+        f.box().insertAfterCaret(QStringLiteral(" "));
+        QTRY_VERIFY_WITH_TIMEOUT(pane->renderCount() > renders, 5000);
+        QTest::qWait(300); // a blocked request would have been reported by now
+        QCOMPARE(pane->note(), QString());
+        f.fake.settings.write(QStringLiteral("Settings"), QStringLiteral("PreviewRemote"), QStringLiteral("0"));
+        f.editor->applyEditingOptions();
+        f.box().undo();
+    }
     void typingUpdatesWithoutSaving()
     {
         const int renders = pane->renderCount();
