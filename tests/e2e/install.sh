@@ -70,12 +70,12 @@ step "cpack -G DEB"
 DEB=$(ls "$WORK"/pkg/tagsmith_*_"$(dpkg --print-architecture)".deb 2>/dev/null)
 [ -f "$DEB" ] || fail "no tagsmith_<version>_<arch>.deb: $(ls "$WORK/pkg")"
 DEPENDS=$(dpkg-deb -f "$DEB" Depends)
-for lib in libqscintilla2-qt6 libqt6widgets6 libqt6svg6 libqt6printsupport6 libc6; do
+for lib in libqscintilla2-qt6 libqt6widgets6 libqt6svg6 libqt6printsupport6 libqt6webenginewidgets6 libc6; do
     grep -q "$lib" <<<"$DEPENDS" || fail "Depends lacks $lib: $DEPENDS"
 done
 dpkg-deb -c "$DEB" | awk '{print $1, $2, $6}' > "$WORK/contents"
 grep -q '^-rwxr-xr-x root/root ./usr/lib/tagsmith/tagsmith$' "$WORK/contents" || fail "program not in the package as root's: $(cat "$WORK/contents")"
-for f in bin/tagsmith share/tagsmith/default.htm share/tagsmith/spell.dat share/applications/tagsmith.desktop \
+for f in bin/tagsmith lib/tagsmith/tagsmith_preview.so share/tagsmith/default.htm share/tagsmith/spell.dat share/applications/tagsmith.desktop \
          share/metainfo/org.tagsmith.tagsmith.metainfo.xml share/icons/hicolor/scalable/apps/tagsmith.svg; do
     grep -q " ./usr/$f\$" "$WORK/contents" || fail "$f not in the package"
 done
