@@ -5,7 +5,9 @@ set -euo pipefail
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 # file: cpack -G DEB finds the libraries the program needs with it.
-PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libqscintilla2-qt6-dev libgl1-mesa-dev wamerican file)
+# libtidy-dev: the HTML check (Tools > Check HTML, --check).
+PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libqscintilla2-qt6-dev libgl1-mesa-dev wamerican file
+          libtidy-dev pkg-config)
 if [ "${1:-}" = "--tests" ]; then
   PACKAGES+=(libbenchmark-dev xvfb xauth xdotool poppler-utils clang libclang-rt-14-dev
              desktop-file-utils appstream lintian)
