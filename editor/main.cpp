@@ -1,3 +1,4 @@
+#include "check/CheckCommand.h"
 #include "core/AppState.h"
 #include "core/Paths.h"
 #include "editor/frmEditor.h"
@@ -7,9 +8,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
+    // The check on the command line needs no display.
+    if (argc > 1 && qstrcmp(argv[1], "--check") == 0) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout), err(stderr);
+        return runCheckCommand(QCoreApplication::arguments().mid(2), out, err);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagsmith"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tagsmith.svg")));
