@@ -408,6 +408,17 @@ void ScintillaTextBox::goToLine(int line)
     noteSelection();
 }
 
+void ScintillaTextBox::goToLineColumn(int line, int column)
+{
+    const long l = qBound(1, line, lineCount()) - 1;
+    const long start = sci(SCI_POSITIONFROMLINE, l), end = sci(SCI_GETLINEENDPOSITION, l);
+    long pos = sci(SCI_POSITIONRELATIVE, start, qMax(0, column - 1));
+    if (pos <= 0 || pos > end)
+        pos = column > 1 ? end : start;
+    sci(SCI_GOTOPOS, pos);
+    noteSelection();
+}
+
 int ScintillaTextBox::lineCount() const { return int(sci(SCI_GETLINECOUNT)); }
 
 int ScintillaTextBox::caretPosition() const { return toIndex(sci(SCI_GETCURRENTPOS)); }

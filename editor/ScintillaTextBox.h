@@ -56,6 +56,9 @@ public:
     // Puts the caret at the start of 1-based line `line` (line ends as the
     // text has them: CR LF, LF and CR each end one) and scrolls it into view.
     void goToLine(int line);
+    // Puts the caret at a 1-based line and column as the status bar counts
+    // them (the column counts characters; past the line's end: its end).
+    void goToLineColumn(int line, int column);
     int lineCount() const;
     // The caret (the moving end of the selection), a character's box in the
     // viewport, and the character under a viewport point (-1: none).

@@ -462,6 +462,16 @@ bool frmEditor::selectListIndex(int index)
     return pageSwitch();
 }
 
+bool frmEditor::openPage(const QString &name)
+{
+    const int index = Combo1->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index < 0)
+        return false;
+    if (index == Combo1->currentIndex() && PageLoaded > 0)
+        return true;
+    return selectListIndex(index) && Combo1->currentIndex() == index;
+}
+
 bool frmEditor::pageSwitch()
 {
     if (PageLoaded > 0 && !SavePage(m_platform, *this, m_state.CurrentPagePath)) {
