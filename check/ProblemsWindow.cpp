@@ -7,11 +7,21 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QStyle>
+#include <QThreadPool>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
+// One check at a time: a replaced check finishes before the next starts,
+// so tidy never runs twice at once.
+QThreadPool &checkThread()
+{
+    static QThreadPool pool;
+    pool.setMaxThreadCount(1);
+    return pool;
+}
+
 enum Role { PageRole = Qt::UserRole, LineRole, ColumnRole };
 
 QIcon iconFor(const QStyle *style, Severity s)
@@ -61,7 +71,7 @@ void ProblemsWindow::run(const QString &subject, std::function<ProblemsReport()>
             showReport(watcher->result());
         watcher->deleteLater();
     });
-    watcher->setFuture(QtConcurrent::run(std::move(check)));
+    watcher->setFuture(QtConcurrent::run(&checkThread(), std::move(check)));
 }
 
 void ProblemsWindow::showReport(const ProblemsReport &report)
