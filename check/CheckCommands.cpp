@@ -13,7 +13,7 @@
 #include <QFileInfo>
 
 namespace {
-QList<ProblemEntry> entries(const QList<Problem> &problems, const QString &page = QString())
+QList<ProblemEntry> entries(const QList<Problem> &problems, const QString &page)
 {
     QList<ProblemEntry> rows;
     for (const Problem &p : problems)
@@ -50,11 +50,13 @@ void checkHtml(frmEditor &editor)
     ProblemsWindow &w = problemsWindow(editor);
     const QByteArray utf8 = editor.editorWidget()->utf8().toByteArray();
     const QString folder = projectFolder(editor);
-    const QString page = editor.pageCount() > 0 ? editor.currentPageName() : QStringLiteral("the page");
-    w.run(page, [utf8, folder, page] {
+    // Rows go to the page checked, even after a switch to another.
+    const QString page = editor.pageCount() > 0 ? editor.currentPageName() : QString();
+    const QString subject = page.isEmpty() ? QStringLiteral("the page") : page;
+    w.run(subject, [utf8, folder, page, subject] {
         const PageReport r = checkPage(utf8, folder);
-        return ProblemsReport{page, {{QStringLiteral("Markup"), entries(r.markup)},
-                                     {QStringLiteral("Links"), entries(r.links)}}};
+        return ProblemsReport{subject, {{QStringLiteral("Markup"), entries(r.markup, page)},
+                                        {QStringLiteral("Links"), entries(r.links, page)}}};
     });
     w.show();
     w.raise();
@@ -70,7 +72,7 @@ void checkProjectLinks(frmEditor &editor)
     const QString screenText = QString::fromUtf8(editor.editorWidget()->utf8());
     const QString project = editor.state().CurrentProject;
     w.run(project, [folder, onScreen, screenText, project] {
-        ProblemSection links{QStringLiteral("Links"), {}};
+        ProblemSection links{QStringLiteral("Links"), {}, true};
         for (const QString &name : Paths::listPages(folder)) {
             QString text = screenText;
             if (name != onScreen) {

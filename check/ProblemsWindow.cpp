@@ -85,7 +85,7 @@ void ProblemsWindow::showReport(const ProblemsReport &report)
         bold.setBold(true);
         head->setFont(0, bold);
         for (const ProblemEntry &e : section.rows) {
-            const QString text = (e.page.isEmpty() ? QString() : e.page + QStringLiteral(": ")) + problemRow(e.problem);
+            const QString text = (section.namesPages ? e.page + QStringLiteral(": ") : QString()) + problemRow(e.problem);
             auto *row = new QTreeWidgetItem(head, {text});
             row->setIcon(0, iconFor(style(), e.problem.severity));
             row->setData(0, PageRole, e.page);

@@ -11,7 +11,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // What the Problems window lists: sections ("Markup", "Links") of rows,
-// each row a problem of the page on screen (page empty) or of a named page.
+// each row a problem of a page of the project (page empty: of the text on
+// screen, the project having no pages).
 struct ProblemEntry {
     QString page;
     Problem problem;
@@ -19,6 +20,7 @@ struct ProblemEntry {
 struct ProblemSection {
     QString name;
     QList<ProblemEntry> rows;
+    bool namesPages = false; // rows start with their page's name
 };
 struct ProblemsReport {
     QString subject; // what was checked: a page name, or a project

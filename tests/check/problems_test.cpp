@@ -89,6 +89,14 @@ private slots:
         QCOMPARE(e.currentPageName(), QStringLiteral("b.htm"));
         QCOMPARE(caret(f).line, 3);
         QCOMPARE(caret(f).column, 8);
+
+        // The rows of a page check go to the page checked, wherever the editor is now.
+        QTest::keyClick(&f.box(), Qt::Key_F7);
+        QVERIFY(finished(e));
+        QVERIFY(e.openPage(QStringLiteral("a.htm")));
+        pressReturnOn(*w, QStringLiteral("Line 3, Col 8: missing file"));
+        QCOMPARE(e.currentPageName(), QStringLiteral("b.htm"));
+        QCOMPARE(caret(f).line, 3);
     }
 };
 
