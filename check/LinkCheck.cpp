@@ -33,7 +33,8 @@ QString targetFile(const QString &address, const QString &pageFolder)
         return QString();
     if (address.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive)) {
         const QUrl url(address);
-        return url.host().isEmpty() ? url.toLocalFile() : QString();
+        const QString file = url.host().isEmpty() ? url.toLocalFile() : QString();
+        return file.isEmpty() || QDir::isAbsolutePath(file) ? file : QDir::cleanPath(pageFolder + u'/' + file);
     }
     if (hasScheme(address))
         return QString();
