@@ -16,6 +16,7 @@ Run check(const QStringList &files, const QString &folder)
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C")); // the system's error text in English
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(folder);
     p.start(qEnvironmentVariable("TAGSMITH_PROGRAM"), QStringList{QStringLiteral("--check")} + files);
