@@ -300,6 +300,8 @@ void frmEditor::load()
     // it decides the project and the page shown.
     if (offerRecovery())
         return;
+    if (!startPage.isEmpty() && openStartPage())
+        return;
     m_state.StartingUp = 1;
     if (m_state.ProjManOption == 0) {
         if (!Commands::projectManager(*this))
@@ -307,6 +309,29 @@ void frmEditor::load()
     }
     m_state.StartingUp = 0;
     updatelist();
+}
+
+bool frmEditor::openStartPage()
+{
+    const QFileInfo page(startPage);
+    const QFileInfo folder(page.absolutePath());
+    if (page.isFile() && Paths::isPageName(page.fileName())
+        && QFileInfo(folder.absolutePath()) == QFileInfo(m_state.projectsRoot)) {
+        m_state.CurrentProject = folder.fileName();
+        updatelist();
+        const int listed = Combo1->findText(page.fileName(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (listed >= 0) {
+            selectListIndex(listed);
+            return true;
+        }
+    }
+    m_platform.messages.inform(this,
+                               QStringLiteral("\"") + QDir::toNativeSeparators(startPage)
+                                   + QStringLiteral("\" is not a page of a project: Tagsmith opens .htm and .html files "
+                                                    "in the project folders of \"")
+                                   + QDir::toNativeSeparators(m_state.projectsRoot) + QStringLiteral("\"."),
+                               QStringLiteral("Tagsmith"), MessageRequest::Icon::Exclamation);
+    return false;
 }
 
 bool frmEditor::offerRecovery()

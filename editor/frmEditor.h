@@ -36,6 +36,9 @@ public:
     // The window's start-up steps (restore placement, show, Init, Project
     // Manager, page list). Separate from the constructor so tests can run it.
     void load();
+    // A page named on the command line, opened at start in place of the
+    // Project Manager (recovered text still comes first).
+    QString startPage;
 
     // Public operations used by the dialogs.
     void updatelist();
@@ -141,6 +144,7 @@ private:
     void savePlacement();
     void takeDiskVersion();
     bool offerRecovery();
+    bool openStartPage();
     void restorePage(const QString &pagePath, const QByteArray &utf8, TextEncoding encoding);
     void onTextChanged();
     void onEditorFocusIn();

@@ -1,6 +1,7 @@
 #include "core/AppState.h"
 #include "core/Paths.h"
 #include "editor/frmEditor.h"
+#include "platform/CommandLine.h"
 #include "platform/QtPlatform.h"
 #include "platform/TerminationSignals.h"
 
@@ -8,8 +9,30 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // What needs no window is done before a display is looked for.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = parseCommandLine(args);
+    switch (command.action) {
+    case CommandLine::Action::Help:
+        std::fputs(qPrintable(usageText()), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::puts(qPrintable(versionText()));
+        return 0;
+    case CommandLine::Action::Error:
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(command.error), qPrintable(usageText()));
+        return 2;
+    case CommandLine::Action::Check:
+    case CommandLine::Action::Run:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagsmith"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tagsmith.svg")));
@@ -24,6 +47,8 @@ int main(int argc, char *argv[])
         state.appDir, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 
     frmEditor editor(state, desktop.platform());
+    // Only the first page named is opened: the window shows one page.
+    editor.startPage = command.files.value(0);
     // Logging out, or being told to end, saves the page as the close box does.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &editor, [&editor] { editor.saveForSessionEnd(); });
     onTerminationSignals(&editor, [&editor] { editor.ExitEditor(CloseReason::AppShutdown); });
