@@ -109,6 +109,7 @@ void frmEditor::createEditingArea()
 {
     m_txtEdit = new ScintillaTextBox(m_client);
     m_txtEdit->setObjectName(QStringLiteral("txtEdit"));
+    m_txtEdit->setAccessibleName(tr("Page text"));
     connect(m_txtEdit, &ScintillaTextBox::changed, this, &frmEditor::onTextChanged);
     connect(m_txtEdit, &ScintillaTextBox::focusGained, this, &frmEditor::onEditorFocusIn);
     connect(m_txtEdit, &ScintillaTextBox::focusLost, this, &frmEditor::onEditorFocusOut);
@@ -125,6 +126,7 @@ void frmEditor::createToolBar()
     Label1->setObjectName(QStringLiteral("Label1"));
     Combo1 = new QComboBox(ToolBar1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setAccessibleName(tr("Web Page"));
     // The user's choice runs the page switch, even when the same page is picked again.
     connect(Combo1, &QComboBox::activated, this, [this] { pageSwitch(); });
 
@@ -147,6 +149,9 @@ void frmEditor::createToolBar()
     BtnCopy->setToolTip(tr("Copy"));
     BtnPaste->setToolTip(tr("Paste"));
     BtnFind->setToolTip(tr("Find"));
+    // Screen readers speak the buttons by what their tips say.
+    for (ImageButton *b : {BtnNew, BtnSave, BtnCut, BtnCopy, BtnPaste, BtnFind})
+        b->setAccessibleName(b->toolTip());
     connect(BtnNew, &ImageButton::clicked, this, [this] { Commands::newPage(*this); });
     connect(BtnSave, &ImageButton::clicked, this, [this] {
         if (Combo1->count() > 0)
