@@ -111,6 +111,12 @@ void frmEditor::createEditingArea()
     m_txtEdit->setObjectName(QStringLiteral("txtEdit"));
     m_txtEdit->setAccessibleName(tr("Page text"));
     connect(m_txtEdit, &ScintillaTextBox::changed, this, &frmEditor::onTextChanged);
+    // A page dropped on the window is opened as a page named at start is,
+    // after the page on screen is written back.
+    connect(m_txtEdit, &ScintillaTextBox::filesDropped, this, [this](const QStringList &files) {
+        if (leavePage())
+            openProjectPage(files.first());
+    });
     connect(m_txtEdit, &ScintillaTextBox::focusGained, this, &frmEditor::onEditorFocusIn);
     connect(m_txtEdit, &ScintillaTextBox::focusLost, this, &frmEditor::onEditorFocusOut);
     connect(m_txtEdit, &ScintillaTextBox::mouseReleased, this, &frmEditor::onEditorMouseUp);
@@ -305,7 +311,7 @@ void frmEditor::load()
     // it decides the project and the page shown.
     if (offerRecovery())
         return;
-    if (!startPage.isEmpty() && openStartPage())
+    if (!startPage.isEmpty() && openProjectPage(startPage))
         return;
     m_state.StartingUp = 1;
     if (m_state.ProjManOption == 0) {
@@ -316,9 +322,9 @@ void frmEditor::load()
     updatelist();
 }
 
-bool frmEditor::openStartPage()
+bool frmEditor::openProjectPage(const QString &path)
 {
-    const QFileInfo page(startPage);
+    const QFileInfo page(path);
     const QFileInfo folder(page.absolutePath());
     if (page.isFile() && Paths::isPageName(page.fileName())
         && QFileInfo(folder.absolutePath()) == QFileInfo(m_state.projectsRoot)) {
@@ -331,7 +337,7 @@ bool frmEditor::openStartPage()
         }
     }
     m_platform.messages.inform(this,
-                               QStringLiteral("\"") + QDir::toNativeSeparators(startPage)
+                               QStringLiteral("\"") + QDir::toNativeSeparators(path)
                                    + QStringLiteral("\" is not a page of a project: Tagsmith opens .htm and .html files "
                                                     "in the project folders of \"")
                                    + QDir::toNativeSeparators(m_state.projectsRoot) + QStringLiteral("\"."),

@@ -144,7 +144,7 @@ private:
     void savePlacement();
     void takeDiskVersion();
     bool offerRecovery();
-    bool openStartPage();
+    bool openProjectPage(const QString &path);
     void restorePage(const QString &pagePath, const QByteArray &utf8, TextEncoding encoding);
     void onTextChanged();
     void onEditorFocusIn();

@@ -1,8 +1,10 @@
-// The program's arguments: options, and a page to open at start.
+// The program's arguments: options, and a page to open at start; a page
+// dropped on the window.
 #include "platform/CommandLine.h"
 #include "support/EditorFixture.h"
 
 #include <QComboBox>
+#include <QMimeData>
 #include <QProcess>
 #include <QtTest>
 
@@ -98,6 +100,33 @@ private slots:
             QVERIFY(f.fake.messages.shown[0].text.contains(QFileInfo(name).fileName()));
             QCOMPARE(f.editor->currentPageName(), QStringLiteral("a.htm")); // as started without it
         }
+    }
+
+    // A page dropped on the window opens the same way, after the page on
+    // screen is written back; anything else is named and nothing is pasted.
+    void pageDroppedOnTheWindow()
+    {
+        EditorFixture f;
+        f.page("a.htm", "<p>a</p>");
+        const QString b = f.page("b.htm", "<p>b</p>", QStringLiteral("site"));
+        const QString other = f.app.write(QStringLiteral("elsewhere/c.htm"), "<p>c</p>");
+        f.start();
+        QTest::keyClicks(&f.box(), "x");
+        auto drop = [&f](const QString &file) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(file)});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(f.box().viewport(), &enter);
+            QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(f.box().viewport(), &event);
+        };
+        drop(other);
+        QCOMPARE(f.fake.messages.shown.size(), 1);
+        drop(b);
+        QCOMPARE(f.app.read(QStringLiteral("project/default/a.htm")), QByteArray("x<p>a</p>"));
+        QCOMPARE(f.editor->currentPageName(), QStringLiteral("b.htm"));
+        QCOMPARE(f.box().text(), QStringLiteral("<p>b</p>"));
+        QCOMPARE(f.fake.messages.shown.size(), 1);
     }
 };
 
