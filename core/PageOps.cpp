@@ -63,8 +63,11 @@ bool SavePage(Platform &platform, PageView &view, const QString &path)
 {
     TextBox &box = view.txtEdit();
     QByteArray onDisk;
-    if (view.onDisk.check(path, &onDisk) != PageGuard::Disk::Changed)
-        return writePage(platform, view, path);
+    const PageGuard::Disk disk = view.onDisk.check(path, &onDisk);
+    if (disk != PageGuard::Disk::Changed) {
+        // A page never loaded keeps its bytes: the text on screen is not its text.
+        return !view.onDisk.mayWrite(disk, path) || writePage(platform, view, path);
+    }
 
     // Another program (or another Tagsmith) wrote the page since it was read.
     if (!box.isModified())
@@ -87,9 +90,14 @@ bool SavePage(Platform &platform, PageView &view, const QString &path)
 
 bool SavePageAs(Platform &platform, PageView &view, const QString &path)
 {
-    if (QFileInfo::exists(path) && !platform.messages.confirm(view.window(), kOverwriteText))
+    if (!QFileInfo::exists(path))
+        return SavePage(platform, view, path);
+    if (!platform.messages.confirm(view.window(), kOverwriteText))
         return false;
-    return SavePage(platform, view, path);
+    if (view.onDisk.path() == path)
+        return SavePage(platform, view, path);
+    return writePage(platform, view, path); // the user chose to replace that file
+
 }
 
 bool closeReasonEndsProgram(CloseReason reason)

@@ -48,6 +48,7 @@ const QString kEndAndLoseText = QStringLiteral(
     "The page could not be saved, and its text could not be kept for recovery either.\n\n"
     "End Tagsmith anyway and lose the changes on screen?");
 const QString kRecoverTitle = QStringLiteral("Recover Page");
+const QString kNotOpenedNote = QStringLiteral("%1 could not be opened: nothing can be typed until a page opens.");
 
 QString recoverQuestion(const QString &pagePath)
 {
@@ -471,6 +472,7 @@ bool frmEditor::pageSwitch()
     if (OpenPage(m_platform, *this, path)) {
         m_state.CurrentPagePath = path;
         PageLoaded = 1;
+        m_txtEdit->setEnabled(true);
         return true;
     }
     // The page could not be read (deleted, replaced by a folder, a dangling
@@ -486,9 +488,12 @@ bool frmEditor::pageSwitch()
             }
         }
     }
+    // Typing here would go nowhere: the editing area takes none until a page opens.
     m_state.CurrentPagePath = path;
     PageLoaded = 0;
-    onDisk.forget();
+    onDisk.refuse(path);
+    m_txtEdit->setEnabled(false);
+    showNote(kNotOpenedNote.arg(Combo1->currentText()));
     return true;
 }
 

@@ -1,6 +1,7 @@
 // Nothing the user typed or another program wrote is lost: failed writes,
 // other programs and other instances, characters outside a page's code page,
 // crashes and the session ending, each under real conditions.
+#include "core/PageGuard.h"
 #include "core/PageOps.h"
 #include "core/PageText.h"
 #include "core/RecoveryStore.h"
@@ -11,11 +12,13 @@
 #include "project/webNew.h"
 #include "support/EditorFixture.h"
 #include "support/FileSizeLimit.h"
+#include "editor/ImageButton.h"
 #include "project/ModalDriver.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -342,6 +345,52 @@ private slots:
         e.mnuToolsItm[3]->trigger();
         QCOMPARE(f.fake.starter.started.size(), 1);
         QCOMPARE(f.app.read(QStringLiteral("project/default/a.htm")), kPageA + "typed");
+    }
+
+    // A page refused at open keeps its bytes whatever command runs, and the
+    // editing area takes no typing that would have nowhere to go.
+    void refusedPageIsNeverWritten_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char *c : {"Save Page", "Save button", "spelling", "preview", "close box"})
+            QTest::newRow(c) << QString::fromLatin1(c);
+    }
+    void refusedPageIsNeverWritten()
+    {
+        QFETCH(QString, command);
+        EditorFixture f;
+        f.fake.settings.write(SettingsKeys::Settings, SettingsKeys::CBrowser, QStringLiteral("0"));
+        const QString big = f.page(QStringLiteral("a.htm"), "");
+        f.page(QStringLiteral("b.htm"), "<TITLE>B</TITLE>");
+        QVERIFY(QFile::resize(big, kMaxReadBytes + 1)); // one byte too many, sparse
+        const FileStamp before = stampFile(big);
+        frmEditor &e = f.start();
+        QCOMPARE(f.fake.messages.texts(), QStringList{kOpenErrorText});
+        QVERIFY(!f.box().isEnabled());
+        QVERIFY(e.StatusNote->text().startsWith(QStringLiteral("a.htm could not be opened")));
+        const QString onScreen = f.box().text();
+        QTest::keyClicks(&f.box(), QStringLiteral("typed"));
+        QCOMPARE(f.box().text(), onScreen);
+        if (command == QLatin1String("Save Page"))
+            e.mnuFileItem[4]->trigger();
+        else if (command == QLatin1String("Save button"))
+            QTest::mouseClick(e.BtnSave, Qt::LeftButton);
+        else if (command == QLatin1String("spelling")) {
+            whenModal<QDialog>([](QDialog *) {});
+            e.mnuToolsItm[0]->trigger();
+        } else if (command == QLatin1String("preview"))
+            e.mnuFileItem[9]->trigger();
+        else
+            QVERIFY(e.ExitEditor(CloseReason::ControlMenu));
+        QVERIFY(stampFile(big) == before);
+        QCOMPARE(QFileInfo(big).size(), kMaxReadBytes + 1);
+        if (command == QLatin1String("close box"))
+            return;
+        // The next page that opens takes typing again.
+        choose(e, 1);
+        QVERIFY(f.box().isEnabled());
+        QVERIFY(e.StatusNote->text().isEmpty());
+        QVERIFY(stampFile(big) == before);
     }
 
     // ------------------------------------------------------------ code page
