@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -52,10 +53,14 @@ QString RecoveryStore::journalFile()
     return m_journal;
 }
 
-QByteArray RecoveryStore::journalBytes(const QString &pagePath, TextEncoding encoding, QByteArrayView utf8)
+QByteArray RecoveryStore::journalBytes(const QString &pagePath, TextEncoding encoding, QByteArrayView utf8,
+                                      std::optional<quint64> diskHash)
 {
-    const QByteArray header = kMagic + "page=" + pagePath.toUtf8() + "\nencoding="
-                              + (encoding == TextEncoding::Utf8 ? "utf-8" : "windows-1252") + "\n\n";
+    QByteArray header = kMagic + "page=" + pagePath.toUtf8() + "\nencoding="
+                        + (encoding == TextEncoding::Utf8 ? "utf-8" : "windows-1252") + '\n';
+    if (diskHash)
+        header += "disk=" + QByteArray::number(*diskHash, 16) + '\n';
+    header += '\n';
     QByteArray out;
     out.reserve(header.size() + utf8.size());
     out.append(header);
@@ -78,6 +83,11 @@ bool RecoveryStore::parseJournal(const QByteArray &bytes, Journal &journal)
             havePage = !journal.pagePath.isEmpty();
         } else if (line == "encoding=windows-1252") {
             journal.encoding = TextEncoding::Windows1252;
+        } else if (line.startsWith("disk=")) {
+            bool ok = false;
+            const quint64 hash = line.mid(5).toULongLong(&ok, 16);
+            if (ok)
+                journal.diskHash = hash;
         }
     }
     journal.utf8 = bytes.mid(end + 2);
@@ -87,6 +97,7 @@ bool RecoveryStore::parseJournal(const QByteArray &bytes, Journal &journal)
 QList<RecoveryStore::Journal> RecoveryStore::orphans()
 {
     QList<Journal> found;
+    QSet<QString> pages;
     const QFileInfoList files = QDir(m_folder).entryInfoList(
         {kJournalPrefix + u'*' + kJournalSuffix}, QDir::Files, QDir::Time);
     for (const QFileInfo &fi : files) {
@@ -100,10 +111,19 @@ QList<RecoveryStore::Journal> RecoveryStore::orphans()
             continue;
         Journal j;
         QByteArray bytes;
-        if (readWholeFile(file, bytes) && parseJournal(bytes, j)) {
-            j.file = file;
-            found.append(j);
+        if (!readWholeFile(file, bytes) || !parseJournal(bytes, j))
+            continue;
+        j.file = file;
+        if (pages.contains(j.pagePath)) {
+            // An older journal of a page offered already: kept, not offered.
+            const QByteArray page = encodePage(QString::fromUtf8(j.utf8), j.encoding);
+            lock.unlock();
+            if (!keepCopy(j.pagePath, page).isEmpty())
+                discard(j);
+            continue;
         }
+        pages.insert(j.pagePath);
+        found.append(j);
     }
     return found;
 }

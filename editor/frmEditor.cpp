@@ -113,7 +113,7 @@ void frmEditor::createEditingArea()
     connect(m_txtEdit, &ScintillaTextBox::focusGained, this, &frmEditor::onEditorFocusIn);
     connect(m_txtEdit, &ScintillaTextBox::focusLost, this, &frmEditor::onEditorFocusOut);
     connect(m_txtEdit, &ScintillaTextBox::mouseReleased, this, &frmEditor::onEditorMouseUp);
-    m_journal = new RecoveryJournal(*m_txtEdit, m_platform.recovery, [this] { return pageOnScreen(); }, this);
+    m_journal = new RecoveryJournal(*m_txtEdit, m_platform.recovery, [this] { return pageOnScreen(); }, onDisk, this);
     connect(m_txtEdit, &ScintillaTextBox::selectionPresenceChanged, this, &frmEditor::onSelectionChanged);
 }
 
@@ -319,6 +319,8 @@ bool frmEditor::offerRecovery()
                                  MessageRequest::Buttons::YesNo, false});
         if (answer == MessageAnswer::Yes) {
             restorePage(journal.pagePath, journal.utf8, journal.encoding);
+            // Written back only over the page as it was then; else the user is asked.
+            onDisk.rememberHash(journal.pagePath, journal.diskHash);
             m_journal->writeNow(); // kept in this run's journal before the old one goes
             store.discard(journal);
             return true;

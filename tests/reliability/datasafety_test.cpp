@@ -29,6 +29,9 @@
 
 #include <sys/stat.h>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 const QByteArray kPageA = "<TITLE>A</TITLE>";
@@ -391,6 +394,67 @@ private slots:
         QVERIFY(f.box().isEnabled());
         QVERIFY(e.StatusNote->text().isEmpty());
         QVERIFY(stampFile(big) == before);
+    }
+
+    // After a crash, recovery never puts the journal's text over what another
+    // program wrote into the page since, and of two journals of one page the
+    // newest is offered, the other kept as a copy.
+    void recoveryKeepsNewerWorkOnDisk_data()
+    {
+        QTest::addColumn<QByteArray>("outside"); // written after the crash by another program
+        QTest::addColumn<int>("runs");           // runs that crashed with unsaved text
+        QTest::newRow("page as it was") << QByteArray() << 1;
+        QTest::newRow("page changed since") << QByteArray("newer") << 1;
+        QTest::newRow("two crashed runs") << QByteArray() << 2;
+    }
+    void recoveryKeepsNewerWorkOnDisk()
+    {
+        QFETCH(QByteArray, outside);
+        QFETCH(int, runs);
+        EditorFixture f;
+        const QString a = f.page(QStringLiteral("a.htm"), kPageA);
+        f.page(QStringLiteral("b.htm"), "B");
+        QTemporaryDir state;
+        struct Run {
+            Run(EditorFixture &f, const QString &dir)
+                : store(dir), desktop(withRecovery(f.fake, store)), appState(f.state), e(appState, desktop) {}
+            RecoveryStore store;
+            Platform desktop;
+            AppState appState;
+            frmEditor e;
+        };
+        {
+            std::vector<std::unique_ptr<Run>> alive; // all at once, so none finds the other's journal
+            for (int n = 1; n <= runs; ++n) {
+                alive.push_back(std::make_unique<Run>(f, state.path()));
+                alive.back()->e.load();
+                alive.back()->e.editorWidget()->setSelStart(0);
+                QTest::keyClicks(alive.back()->e.editorWidget(), QStringLiteral("run%1").arg(n));
+                QTRY_VERIFY_WITH_TIMEOUT(filesIn(state.path(), QStringLiteral("journal-*.txt")).size() == n, 2500);
+            }
+        } // the runs end here without saving, as in a crash
+        if (!outside.isEmpty())
+            writeFromOutside(a, outside);
+
+        f.fake.messages.answers << MessageAnswer::Yes << MessageAnswer::No; // restore; keep the other's version
+        Run next(f, state.path());
+        next.e.load();
+        QCOMPARE(f.fake.messages.shown.value(0).title, QStringLiteral("Recover Page"));
+        const QByteArray newest = QStringLiteral("run%1").arg(runs).toUtf8() + kPageA;
+        QCOMPARE(next.e.txtEdit().text(), QString::fromUtf8(newest));
+        choose(next.e, 1); // the page switch writes the recovered text back
+        QCOMPARE(f.fake.messages.shown.size(), outside.isEmpty() ? 1 : 2);
+        if (!outside.isEmpty())
+            QVERIFY(f.fake.messages.shown[1].defaultNo);
+        QCOMPARE(f.app.read(QStringLiteral("project/default/a.htm")), outside.isEmpty() ? newest : outside);
+        // The text not written into the page is in a copy.
+        const QStringList kept = filesIn(next.store.copiesFolder());
+        QCOMPARE(kept.size(), outside.isEmpty() && runs == 1 ? 0 : 1);
+        if (!kept.isEmpty()) {
+            QByteArray copy;
+            QVERIFY(readWholeFile(next.store.copiesFolder() + u'/' + kept[0], copy));
+            QCOMPARE(copy, "run1" + kPageA);
+        }
     }
 
     // ------------------------------------------------------------ code page
