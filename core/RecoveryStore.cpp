@@ -20,7 +20,11 @@ const QString kJournalSuffix = QStringLiteral(".txt");
 QString lockFileOf(const QString &journal) { return journal + QStringLiteral(".lock"); }
 } // namespace
 
-RecoveryStore::RecoveryStore(const QString &folder) : m_folder(folder) {}
+RecoveryStore::RecoveryStore(const QString &folder) : m_folder(folder)
+{
+    // A file written in place keeps its old bytes beside the journals meanwhile.
+    setBackupFolder(copiesFolder());
+}
 
 RecoveryStore::~RecoveryStore() = default;
 
@@ -139,14 +143,6 @@ QString RecoveryStore::keepCopy(const QString &pagePath, QByteArrayView bytes)
     const QString folder = copiesFolder();
     if (!QDir().mkpath(folder))
         return QString();
-    const QFileInfo page(pagePath);
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString path;
-    for (int n = 0;; ++n) {
-        path = folder + u'/' + page.completeBaseName() + u'-' + stamp + (n ? u'-' + QString::number(n) : QString())
-               + u'.' + (page.suffix().isEmpty() ? QStringLiteral("htm") : page.suffix());
-        if (!QFileInfo::exists(path))
-            break;
-    }
+    const QString path = freshCopyPath(folder, pagePath);
     return writeFileSafely(path, bytes) ? path : QString();
 }
