@@ -22,10 +22,16 @@ bool writePage(Platform &platform, PageView &view, const QString &path)
 {
     TextBox &box = view.txtEdit();
     const bool written = box.withBytes([&](QByteArrayView bytes) {
-        if (!writeFileSafely(path, bytes))
-            return false;
-        view.onDisk.remember(path, bytes);
-        return true;
+        if (writeFileSafely(path, bytes)) {
+            view.onDisk.remember(path, bytes);
+            return true;
+        }
+        // Failed after the bytes went in (the folder's flush): they are this
+        // program's own, not another's, when the next save looks.
+        QByteArray now;
+        if (readWholeFile(path, now) && now == bytes)
+            view.onDisk.remember(path, bytes);
+        return false;
     });
     if (!written) {
         showSaveError(platform, view);
