@@ -4,6 +4,7 @@
  *   TAGSMITH_FAIL=call:n:how[:always]   e.g. fdatasync:2:EIO, pwrite:1:crash
  *   TAGSMITH_FAIL_UNDER=/folder         only calls on files below it count
  *   TAGSMITH_FAIL_LOG=/file             a line per failed call is added there
+ *   TAGSMITH_FAIL_ARMED_BY=/file        calls count only while this file exists
  *
  * call is one of open write pwrite fsync fdatasync ftruncate close rename
  * renameat linkat; the n-th such call on a file below the folder fails with
@@ -22,7 +23,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-static char want[32], under[PATH_MAX], logPath[PATH_MAX];
+static char want[32], under[PATH_MAX], logPath[PATH_MAX], armFile[PATH_MAX];
 static long nth;
 static int how, always, crash, ready;
 static long seen;
@@ -47,6 +48,9 @@ static void setUp(void)
         snprintf(under, sizeof under, "%s", u);
     if (l)
         snprintf(logPath, sizeof logPath, "%s", l);
+    const char *a = getenv("TAGSMITH_FAIL_ARMED_BY");
+    if (a)
+        snprintf(armFile, sizeof armFile, "%s", a);
 }
 
 static int below(const char *path) { return path && strncmp(path, under, strlen(under)) == 0; }
@@ -67,6 +71,8 @@ static int shouldFail(const char *call, int counts)
 {
     setUp();
     if (!want[0] || strcmp(call, want) != 0 || !counts)
+        return 0;
+    if (armFile[0] && access(armFile, F_OK) != 0)
         return 0;
     const long n = __atomic_add_fetch(&seen, 1, __ATOMIC_SEQ_CST);
     if (n < nth || (n > nth && !always))
