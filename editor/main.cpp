@@ -8,8 +8,17 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <pwd.h>
+#include <unistd.h>
+
 int main(int argc, char *argv[])
 {
+    // Without HOME every per-user folder (settings, journals, projects) would
+    // be taken from "/": take the home folder the system has for the user.
+    if (qEnvironmentVariableIsEmpty("HOME")) {
+        if (const passwd *user = ::getpwuid(::getuid()); user && user->pw_dir)
+            qputenv("HOME", user->pw_dir);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagsmith"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tagsmith.svg")));
