@@ -48,6 +48,8 @@ const QString kEndAndLoseText = QStringLiteral(
     "The page could not be saved, and its text could not be kept for recovery either.\n\n"
     "End Tagsmith anyway and lose the changes on screen?");
 const QString kRecoverTitle = QStringLiteral("Recover Page");
+const QString kNotEndedNote = QStringLiteral(
+    "Told to end, Tagsmith stays open: the page could neither be saved nor kept for recovery.");
 const QString kNotOpenedNote = QStringLiteral("%1 could not be opened: nothing can be typed until a page opens.");
 
 QString recoverQuestion(const QString &pagePath)
@@ -651,7 +653,12 @@ bool frmEditor::ExitEditor(CloseReason reason)
     if (!closeReasonEndsProgram(reason))
         return false;
     if (reason == CloseReason::AppShutdown) {
-        saveForSessionEnd(); // no question can hold up the session's end
+        // No question can hold up the session's end; but text that could be
+        // kept nowhere stays on screen rather than go with the program.
+        if (!saveForSessionEnd()) {
+            showNote(kNotEndedNote);
+            return false;
+        }
     } else {
         if (!saveBeforeEnding())
             return false;
@@ -661,11 +668,12 @@ bool frmEditor::ExitEditor(CloseReason reason)
     return true;
 }
 
-void frmEditor::saveForSessionEnd()
+bool frmEditor::saveForSessionEnd()
 {
-    leavePage();
-    m_journal->writeNow();
+    const bool saved = leavePage();
+    const bool kept = m_journal->writeNow();
     savePlacement();
+    return saved || kept;
 }
 
 void frmEditor::closeEvent(QCloseEvent *e)

@@ -579,6 +579,26 @@ private slots:
         QVERIFY(f.fake.end.ended());
     }
 
+    void sessionEndWithNowhereToKeepTheTextStaysOpen()
+    {
+        EditorFixture f;
+        f.page(QStringLiteral("a.htm"), kPageA);
+        const QString blocker = f.app.write(QStringLiteral("state"), "a file where the journals should go");
+        RecoveryStore store(blocker + QStringLiteral("/TAGSMITH"));
+        Platform desktop = withRecovery(f.fake, store);
+        frmEditor e(f.state, desktop);
+        e.load();
+        typeAtEnd(e, QStringLiteral("typed"));
+        const QString project = f.app.path() + QStringLiteral("/project");
+        QVERIFY(QDir(project).rename(QStringLiteral("default"), QStringLiteral("moved")));
+        QVERIFY(!e.ExitEditor(CloseReason::AppShutdown)); // SIGTERM: neither page nor journal takes the text
+        QVERIFY(!f.fake.end.ended());
+        QCOMPARE(e.txtEdit().text(), QString::fromUtf8(kPageA) + QStringLiteral("typed"));
+        QVERIFY(QDir(project).rename(QStringLiteral("moved"), QStringLiteral("default")));
+        QVERIFY(e.ExitEditor(CloseReason::AppShutdown)); // told again once the disk takes it
+        QCOMPARE(f.app.read(QStringLiteral("project/default/a.htm")), kPageA + "typed");
+    }
+
     void pipesAreNotPages()
     {
         EditorFixture f;
