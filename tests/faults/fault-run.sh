@@ -24,7 +24,10 @@ shift 2
 need_x
 start_xvfb >/dev/null
 
-CALLS=(open write pwrite fsync fdatasync ftruncate close rename)
+# The calls a save makes: a new file renamed over the page, or, for a page
+# with a second name, the page written in place after a backup copy.
+RENAMED_CALLS=(open write fdatasync close rename fsync)
+IN_PLACE_CALLS=(open pwrite ftruncate fdatasync close rename)
 ACTIONS=(switch exit preview newpage options save sigterm)
 OLD=$'<HTML>\r\n<TITLE>A</TITLE>\r\n</HTML>\r\n'
 NOTE='; my own note, keep it'
@@ -51,11 +54,14 @@ answer_boxes() {
 one_run() {
     local seed=$1 run="$WORK/run$1"
     RANDOM=$seed
-    local call=${CALLS[RANDOM % ${#CALLS[@]}]} nth=$((RANDOM % 2 + 1))
+    local linked=$((RANDOM % 3 == 0)) # a second name makes the save write in place
+    local call nth=$((RANDOM % 2 + 1))
+    if [ $linked -eq 1 ]; then call=${IN_PLACE_CALLS[RANDOM % ${#IN_PLACE_CALLS[@]}]}
+    else call=${RENAMED_CALLS[RANDOM % ${#RENAMED_CALLS[@]}]}
+    fi
     local hows=(ENOSPC EIO) modes=(:always "" "")
     local how=${hows[RANDOM % 2]} mode=${modes[RANDOM % 3]}
     local action=${ACTIONS[RANDOM % ${#ACTIONS[@]}]}
-    local linked=$((RANDOM % 3 == 0)) # a second name makes the save write in place
     local typed="typed$seed"
     printf '%s' "$OLD" > "$WORK/old"
     printf '%s%s' "$OLD" "$typed" > "$WORK/new"
