@@ -73,7 +73,9 @@ one_run() {
     [ $linked -eq 1 ] && ln "$page" "$run/app/a-link"
     printf '%s\r\n[Settings]\r\nProjMan=1\r\nCBrowser=1\r\nPBrowser=/bin/true\r\n' "$NOTE" > "$settings"
 
-    env -u QT_QPA_PLATFORM LD_PRELOAD="$FAILCALLS" TAGSMITH_FAIL="$call:$nth:$how$mode" \
+    # A sanitized build's runtime would insist on being loaded first.
+    env -u QT_QPA_PLATFORM LD_PRELOAD="$FAILCALLS" ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0" \
+        TAGSMITH_FAIL="$call:$nth:$how$mode" \
         TAGSMITH_FAIL_UNDER="$run" TAGSMITH_FAIL_LOG="$run/failed.log" TAGSMITH_FAIL_ARMED_BY="$run/armed" \
         XDG_CONFIG_HOME="$run/config" XDG_STATE_HOME="$run/state" "$run/app/tagsmith" >"$WORK/app.log" 2>&1 &
     APP_PID=$!
@@ -105,9 +107,11 @@ one_run() {
     # The disk mended: text still on screen is saved when the program is told to end.
     rm -f "$run/armed"
     if kill -0 "$APP_PID" 2>/dev/null; then
+        # It may still be busy with the failures (a settings lock waits five
+        # seconds per key): time enough to get to the signal.
         kill -TERM "$APP_PID"
-        answer_boxes 3
-        kill -9 "$APP_PID" 2>/dev/null
+        answer_boxes 40
+        kill -9 "$APP_PID" 2>/dev/null && echo "  seed $seed: killed, still running 40 s after SIGTERM"
     fi
     wait "$APP_PID" 2>/dev/null
     APP_PID=""

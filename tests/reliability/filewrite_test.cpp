@@ -56,6 +56,9 @@ struct Site {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         if (!fail.isEmpty()) {
             env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(FAILCALLS_LIBRARY));
+            // A sanitized build's runtime would insist on being loaded first.
+            env.insert(QStringLiteral("ASAN_OPTIONS"),
+                       env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
             env.insert(QStringLiteral("TAGSMITH_FAIL"), fail);
             env.insert(QStringLiteral("TAGSMITH_FAIL_UNDER"), folder);
             env.insert(QStringLiteral("TAGSMITH_FAIL_LOG"), log);
