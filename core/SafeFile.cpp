@@ -141,10 +141,16 @@ bool writeInPlace(const QString &target, QByteArrayView bytes, QString *error)
     bool written = overwrite(fd, bytes);
     if (!written)
         fail(error, systemError());
-    const bool restored = written || overwrite(fd, old);
     if (::close(fd) != 0 && written) {
         fail(error, systemError());
         written = false;
+    }
+    bool restored = false;
+    if (!written) {
+        const int again = ::open(QFile::encodeName(target).constData(), O_WRONLY | O_CLOEXEC);
+        restored = again >= 0 && overwrite(again, old);
+        if (again >= 0 && ::close(again) != 0)
+            restored = false;
     }
     if (written || restored)
         QFile::remove(backup);
