@@ -100,9 +100,10 @@ bool SavePageAs(Platform &platform, PageView &view, const QString &path)
         return SavePage(platform, view, path);
     if (!platform.messages.confirm(view.window(), kOverwriteText))
         return false;
-    if (view.onDisk.path() == path)
-        return SavePage(platform, view, path);
-    return writePage(platform, view, path); // the user chose to replace that file
+    const PageGuard::Disk disk = view.onDisk.check(path);
+    if (disk == PageGuard::Disk::NotRemembered || disk == PageGuard::Disk::Refused)
+        return writePage(platform, view, path); // not the page on screen: the user chose to replace it
+    return SavePage(platform, view, path);
 
 }
 
