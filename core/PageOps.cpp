@@ -104,7 +104,6 @@ bool SavePageAs(Platform &platform, PageView &view, const QString &path)
     if (disk == PageGuard::Disk::NotRemembered || disk == PageGuard::Disk::Refused)
         return writePage(platform, view, path); // not the page on screen: the user chose to replace it
     return SavePage(platform, view, path);
-
 }
 
 bool closeReasonEndsProgram(CloseReason reason)
