@@ -21,6 +21,7 @@ class QLockFile;
 //   changed both on disk and on screen.
 class RecoveryStore {
 public:
+    // Also makes the copies folder the safe writer's backup folder (see setBackupFolder).
     explicit RecoveryStore(const QString &folder);
     ~RecoveryStore();
     static QString defaultFolder();
