@@ -50,6 +50,8 @@ const QString kEndAndLoseText = QStringLiteral(
 const QString kRecoverTitle = QStringLiteral("Recover Page");
 const QString kNotEndedNote = QStringLiteral(
     "Told to end, Tagsmith stays open: the page could neither be saved nor kept for recovery.");
+const QString kUnlistedNote = QStringLiteral(
+    "Not listed: %1 named like a page that Tagsmith cannot open (a folder, a pipe, or a name that is not UTF-8).");
 const QString kNotOpenedNote = QStringLiteral("%1 could not be opened: nothing can be typed until a page opens.");
 
 QString recoverQuestion(const QString &pagePath)
@@ -456,6 +458,12 @@ void frmEditor::updatelist()
         // focus may have been elsewhere (a message box) when it was disabled.
         onEditorFocusOut();
     }
+    // Files named like pages that cannot be listed are said to be there.
+    const int unlisted = Paths::isSafeName(m_state.CurrentProject)
+                             ? Paths::unlistedPages(Paths::projectFolder(m_state.projectsRoot, m_state.CurrentProject))
+                             : 0;
+    if (unlisted > 0 && StatusNote->text().isEmpty())
+        showNote(kUnlistedNote.arg(unlisted == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(unlisted)));
     // Spelling works on the current page: offered while there is one.
     mnuToolsItm[0]->setEnabled(Combo1->count() > 0);
 }

@@ -337,8 +337,9 @@ private slots:
 
     void pageNameThatIsNotUtf8()
     {
-        // Such a name cannot be spelt back to the file: it is not listed, and
-        // nothing is written under the name Tagsmith could spell instead.
+        // Such a name cannot be spelt back to the file: it is not listed (the
+        // status line says so), and nothing is written under the name
+        // Tagsmith could spell instead.
         EditorFixture f;
         f.page(QStringLiteral("b.htm"), "B");
         const QString folder = f.app.path() + QStringLiteral("/project/default");
@@ -348,6 +349,7 @@ private slots:
         frmEditor &e = f.start();
         QCOMPARE(e.pageCount(), 1);
         QVERIFY(f.fake.messages.shown.isEmpty());
+        QVERIFY(e.StatusNote->text().startsWith(QStringLiteral("Not listed: 1 file named like a page")));
         e.mnuFileItem[4]->trigger(); // Save Page
         QVERIFY(e.ExitEditor(CloseReason::ControlMenu));
         int entries = 0; // read raw: Qt skips the name it cannot spell
