@@ -49,6 +49,11 @@ const QString kEndAndLoseText = QStringLiteral(
     "The page could not be saved, and its text could not be kept for recovery either.\n\n"
     "End Tagsmith anyway and lose the changes on screen?");
 const QString kRecoverTitle = QStringLiteral("Recover Page");
+const QString kNotEndedNote = QStringLiteral(
+    "Told to end, Tagsmith stays open: the page could neither be saved nor kept for recovery.");
+const QString kUnlistedNote = QStringLiteral(
+    "Not listed: %1 named like a page that Tagsmith cannot open (a folder, a pipe, or a name that is not UTF-8).");
+const QString kNotOpenedNote = QStringLiteral("%1 could not be opened: nothing can be typed until a page opens.");
 
 QString recoverQuestion(const QString &pagePath)
 {
@@ -120,7 +125,7 @@ void frmEditor::createEditingArea()
     connect(m_txtEdit, &ScintillaTextBox::focusGained, this, &frmEditor::onEditorFocusIn);
     connect(m_txtEdit, &ScintillaTextBox::focusLost, this, &frmEditor::onEditorFocusOut);
     connect(m_txtEdit, &ScintillaTextBox::mouseReleased, this, &frmEditor::onEditorMouseUp);
-    m_journal = new RecoveryJournal(*m_txtEdit, m_platform.recovery, [this] { return pageOnScreen(); }, this);
+    m_journal = new RecoveryJournal(*m_txtEdit, m_platform.recovery, [this] { return pageOnScreen(); }, onDisk, this);
     connect(m_txtEdit, &ScintillaTextBox::selectionPresenceChanged, this, &frmEditor::onSelectionChanged);
 }
 
@@ -355,6 +360,8 @@ bool frmEditor::offerRecovery()
                                  MessageRequest::Buttons::YesNo, false});
         if (answer == MessageAnswer::Yes) {
             restorePage(journal.pagePath, journal.utf8, journal.encoding);
+            // Written back only over the page as it was then; else the user is asked.
+            onDisk.rememberHash(journal.pagePath, journal.diskHash);
             m_journal->writeNow(); // kept in this run's journal before the old one goes
             store.discard(journal);
             return true;
@@ -488,6 +495,12 @@ void frmEditor::updatelist()
         // focus may have been elsewhere (a message box) when it was disabled.
         onEditorFocusOut();
     }
+    // Files named like pages that cannot be listed are said to be there.
+    const int unlisted = Paths::isSafeName(m_state.CurrentProject)
+                             ? Paths::unlistedPages(Paths::projectFolder(m_state.projectsRoot, m_state.CurrentProject))
+                             : 0;
+    if (unlisted > 0 && StatusNote->text().isEmpty())
+        showNote(kUnlistedNote.arg(unlisted == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(unlisted)));
     // Spelling works on the current page: offered while there is one.
     mnuToolsItm[0]->setEnabled(Combo1->count() > 0);
 }
@@ -508,6 +521,7 @@ bool frmEditor::pageSwitch()
     if (OpenPage(m_platform, *this, path)) {
         m_state.CurrentPagePath = path;
         PageLoaded = 1;
+        m_txtEdit->setEnabled(true);
         return true;
     }
     // The page could not be read (deleted, replaced by a folder, a dangling
@@ -523,9 +537,12 @@ bool frmEditor::pageSwitch()
             }
         }
     }
+    // Typing here would go nowhere: the editing area takes none until a page opens.
     m_state.CurrentPagePath = path;
     PageLoaded = 0;
-    onDisk.forget();
+    onDisk.refuse(path);
+    m_txtEdit->setEnabled(false);
+    showNote(kNotOpenedNote.arg(Combo1->currentText()));
     return true;
 }
 
@@ -682,7 +699,12 @@ bool frmEditor::ExitEditor(CloseReason reason)
     if (!closeReasonEndsProgram(reason))
         return false;
     if (reason == CloseReason::AppShutdown) {
-        saveForSessionEnd(); // no question can hold up the session's end
+        // No question can hold up the session's end; but text that could be
+        // kept nowhere stays on screen rather than go with the program.
+        if (!saveForSessionEnd()) {
+            showNote(kNotEndedNote);
+            return false;
+        }
     } else {
         if (!saveBeforeEnding())
             return false;
@@ -692,11 +714,12 @@ bool frmEditor::ExitEditor(CloseReason reason)
     return true;
 }
 
-void frmEditor::saveForSessionEnd()
+bool frmEditor::saveForSessionEnd()
 {
-    leavePage();
-    m_journal->writeNow();
+    const bool saved = leavePage();
+    const bool kept = m_journal->writeNow();
     savePlacement();
+    return saved || kept;
 }
 
 void frmEditor::closeEvent(QCloseEvent *e)

@@ -59,7 +59,8 @@ public:
     bool leavePage();
     // The desktop session is ending: the page and the placement are saved
     // without a question, the unsaved text kept for recovery if that fails.
-    void saveForSessionEnd();
+    // Whether the text on screen is on disk now: in its page or the journal.
+    bool saveForSessionEnd();
 
     // Fills Tools menu items 3..11 from the tool table.
     void refreshToolsMenu();

@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <pwd.h>
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
@@ -33,6 +35,12 @@ int main(int argc, char *argv[])
         break;
     }
 
+    // Without HOME every per-user folder (settings, journals, projects) would
+    // be taken from "/": take the home folder the system has for the user.
+    if (qEnvironmentVariableIsEmpty("HOME")) {
+        if (const passwd *user = ::getpwuid(::getuid()); user && user->pw_dir)
+            qputenv("HOME", user->pw_dir);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagsmith"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tagsmith.svg")));
