@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QFontDatabase>
+#include <QMimeData>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -519,8 +520,45 @@ void ScintillaTextBox::mouseReleaseEvent(QMouseEvent *e)
     emit mouseReleased();
 }
 
+namespace {
+// The local files a drag brings, or none when it brings anything else.
+QStringList droppedFiles(const QMimeData *data)
+{
+    QStringList files;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        files << url.toLocalFile();
+    }
+    return files;
+}
+} // namespace
+
+void ScintillaTextBox::dragEnterEvent(QDragEnterEvent *e)
+{
+    if (!droppedFiles(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else
+        QsciScintilla::dragEnterEvent(e);
+}
+
+void ScintillaTextBox::dragMoveEvent(QDragMoveEvent *e)
+{
+    if (!droppedFiles(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else
+        QsciScintilla::dragMoveEvent(e);
+}
+
 void ScintillaTextBox::dropEvent(QDropEvent *e)
 {
+    // Files are opened, not pasted in as their names.
+    const QStringList files = droppedFiles(e->mimeData());
+    if (!files.isEmpty()) {
+        e->acceptProposedAction();
+        emit filesDropped(files);
+        return;
+    }
     QsciScintilla::dropEvent(e);
     flushChange();
 }

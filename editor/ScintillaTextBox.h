@@ -83,11 +83,15 @@ signals:
     // empty document, without the settings Scintilla keeps per document
     // (the lexer among them).
     void documentReplaced();
+    // Files were dropped on the editing area (local files only).
+    void filesDropped(const QStringList &files);
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void inputMethodEvent(QInputMethodEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dragMoveEvent(QDragMoveEvent *e) override;
     void dropEvent(QDropEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;

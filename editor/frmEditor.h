@@ -36,6 +36,9 @@ public:
     // The window's start-up steps (restore placement, show, Init, Project
     // Manager, page list). Separate from the constructor so tests can run it.
     void load();
+    // A page named on the command line, opened at start in place of the
+    // Project Manager (recovered text still comes first).
+    QString startPage;
 
     // Public operations used by the dialogs.
     void updatelist();
@@ -56,7 +59,8 @@ public:
     bool leavePage();
     // The desktop session is ending: the page and the placement are saved
     // without a question, the unsaved text kept for recovery if that fails.
-    void saveForSessionEnd();
+    // Whether the text on screen is on disk now: in its page or the journal.
+    bool saveForSessionEnd();
 
     // Fills Tools menu items 3..11 from the tool table.
     void refreshToolsMenu();
@@ -145,6 +149,7 @@ private:
     void savePlacement();
     void takeDiskVersion();
     bool offerRecovery();
+    bool openProjectPage(const QString &path);
     void restorePage(const QString &pagePath, const QByteArray &utf8, TextEncoding encoding);
     void onTextChanged();
     void onEditorFocusIn();
