@@ -190,6 +190,17 @@ BENCHMARK(BM_Keystroke)->Args({kBig, 1, 0})->Unit(benchmark::kMicrosecond)->MinT
 // Minified pages of 1 MB and 5 MB, painted after every keystroke.
 BENCHMARK(BM_Keystroke)->Args({1024 * 1024, 1, 1})->Args({5 * 1024 * 1024, 1, 1})->Unit(benchmark::kMillisecond);
 
+// The main window on a generated page of the given size, the caret at its end.
+ScintillaTextBox &caretAtEnd(EditorFixture &f, qsizetype size)
+{
+    f.page(QStringLiteral("page.htm"), generatedPage(size) + "\r\n");
+    ScintillaTextBox &box = *f.start().editorWidget();
+    box.setFocus();
+    box.setSelStart(box.length());
+    QApplication::processEvents();
+    return box;
+}
+
 // Typing markup key by key at the end of a page with the typing aids on (the
 // automatic ">", end tags and type-over), with the completion list (argument
 // 1) and without it (0): one keystroke of `<li class="a">x</li>` per
@@ -199,12 +210,7 @@ void BM_TypeTags(benchmark::State &state)
     EditorFixture f;
     f.fake.settings.write(QStringLiteral("Settings"), QStringLiteral("CompleteTags"),
                           state.range(1) ? QStringLiteral("1") : QStringLiteral("0"));
-    f.page(QStringLiteral("page.htm"), generatedPage(state.range(0)) + "\r\n");
-    frmEditor &editor = f.start();
-    ScintillaTextBox &box = *editor.editorWidget();
-    box.setFocus();
-    box.setSelStart(box.length());
-    QApplication::processEvents();
+    ScintillaTextBox &box = caretAtEnd(f, state.range(0));
     const QString keys = QStringLiteral("<li class=\"a\">x</li>\r");
     qsizetype i = 0;
     for (auto _ : state) {
@@ -223,12 +229,7 @@ BENCHMARK(BM_TypeTags)->Args({1024, 0})->Args({1024, 1})->Args({kBig, 0})->Args(
 void BM_CompletionList(benchmark::State &state)
 {
     EditorFixture f;
-    f.page(QStringLiteral("page.htm"), generatedPage(state.range(0)) + "\r\n");
-    frmEditor &editor = f.start();
-    ScintillaTextBox &box = *editor.editorWidget();
-    box.setFocus();
-    box.setSelStart(box.length());
-    QApplication::processEvents();
+    ScintillaTextBox &box = caretAtEnd(f, state.range(0));
     auto key = [&box](int code, const QString &text) {
         QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
         QApplication::sendEvent(&box, &press);
@@ -242,7 +243,7 @@ void BM_CompletionList(benchmark::State &state)
         if (!box.SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE))
             state.SkipWithError("no list shown");
         key(Qt::Key_Escape, QString());
-        editor.editorWidget()->undo();
+        box.undo();
         QApplication::processEvents();
         state.ResumeTiming();
     }

@@ -35,23 +35,8 @@ bool rawTextTag(View text, size_t lt, bool &closing)
     return false;
 }
 
-// The ">" ending the tag that starts at lt, before `end`, outside quotes.
-bool tagEnds(View text, size_t lt, size_t end)
-{
-    char quote = 0;
-    for (size_t i = lt + 1; i < end; ++i) {
-        const char c = text[i];
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '>') {
-            return true;
-        }
-    }
-    return false;
-}
+// Whether the tag that starts at lt ends before `end`.
+bool tagEnds(View text, size_t lt, size_t end) { return tagEnd(text, lt + 1, end) != View::npos; }
 
 // Reads the tag that starts at lt up to `end` (the position asked about).
 MarkupSpot inTag(View text, size_t lt, size_t end)

@@ -3,6 +3,7 @@
 #include "core/SafeFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstring>
 
@@ -72,18 +73,62 @@ void PageGuard::remember(const QString &path, QByteArrayView bytes)
     m_path = path;
     m_stamp = stampFile(path);
     m_hash = contentHash(bytes);
+    m_hashKnown = true;
+    m_refused = false;
+}
+
+void PageGuard::rememberHash(const QString &path, std::optional<quint64> hash)
+{
+    m_path = path;
+    m_stamp = FileStamp(); // never equal to a file's: the bytes decide
+    m_hash = hash.value_or(0);
+    m_hashKnown = hash.has_value();
+    m_refused = false;
+}
+
+void PageGuard::refuse(const QString &path)
+{
+    forget();
+    m_path = path;
+    m_refused = true;
 }
 
 void PageGuard::forget()
 {
     m_path.clear();
     m_stamp = FileStamp();
+    m_hashKnown = false;
+    m_refused = false;
+}
+
+std::optional<quint64> PageGuard::hashOf(const QString &path) const
+{
+    if (path != m_path || !m_hashKnown || m_refused)
+        return std::nullopt;
+    return m_hash;
+}
+
+bool PageGuard::mayWrite(Disk disk, const QString &path) const
+{
+    switch (disk) {
+    case Disk::AsRemembered:
+    case Disk::Missing:
+        return true;
+    case Disk::NotRemembered:
+        // Never loaded here: only where no page would be lost (a new file;
+        // a folder in the way makes the write itself fail).
+        return !QFileInfo(path).isFile();
+    default:
+        return false;
+    }
 }
 
 PageGuard::Disk PageGuard::check(const QString &path, QByteArray *current)
 {
     if (m_path.isEmpty() || path != m_path)
         return Disk::NotRemembered;
+    if (m_refused)
+        return Disk::Refused;
     const FileStamp now = stampFile(path);
     if (!now.exists)
         return Disk::Missing;
@@ -93,7 +138,7 @@ PageGuard::Disk PageGuard::check(const QString &path, QByteArray *current)
     QByteArray bytes;
     if (!readWholeFile(path, bytes))
         return Disk::Missing; // no page there now (a folder, say): the write reports that
-    if (contentHash(bytes) == m_hash) {
+    if (m_hashKnown && contentHash(bytes) == m_hash) {
         m_stamp = now;
         return Disk::AsRemembered;
     }

@@ -22,10 +22,16 @@ bool writePage(Platform &platform, PageView &view, const QString &path)
 {
     TextBox &box = view.txtEdit();
     const bool written = box.withBytes([&](QByteArrayView bytes) {
-        if (!writeFileSafely(path, bytes))
-            return false;
-        view.onDisk.remember(path, bytes);
-        return true;
+        if (writeFileSafely(path, bytes)) {
+            view.onDisk.remember(path, bytes);
+            return true;
+        }
+        // Failed after the bytes went in (the folder's flush): they are this
+        // program's own, not another's, when the next save looks.
+        QByteArray now;
+        if (readWholeFile(path, now) && now == bytes)
+            view.onDisk.remember(path, bytes);
+        return false;
     });
     if (!written) {
         showSaveError(platform, view);
@@ -63,8 +69,11 @@ bool SavePage(Platform &platform, PageView &view, const QString &path)
 {
     TextBox &box = view.txtEdit();
     QByteArray onDisk;
-    if (view.onDisk.check(path, &onDisk) != PageGuard::Disk::Changed)
-        return writePage(platform, view, path);
+    const PageGuard::Disk disk = view.onDisk.check(path, &onDisk);
+    if (disk != PageGuard::Disk::Changed) {
+        // A page never loaded keeps its bytes: the text on screen is not its text.
+        return !view.onDisk.mayWrite(disk, path) || writePage(platform, view, path);
+    }
 
     // Another program (or another Tagsmith) wrote the page since it was read.
     if (!box.isModified())
@@ -87,8 +96,13 @@ bool SavePage(Platform &platform, PageView &view, const QString &path)
 
 bool SavePageAs(Platform &platform, PageView &view, const QString &path)
 {
-    if (QFileInfo::exists(path) && !platform.messages.confirm(view.window(), kOverwriteText))
+    if (!QFileInfo::exists(path))
+        return SavePage(platform, view, path);
+    if (!platform.messages.confirm(view.window(), kOverwriteText))
         return false;
+    const PageGuard::Disk disk = view.onDisk.check(path);
+    if (disk == PageGuard::Disk::NotRemembered || disk == PageGuard::Disk::Refused)
+        return writePage(platform, view, path); // not the page on screen: the user chose to replace it
     return SavePage(platform, view, path);
 }
 

@@ -42,8 +42,11 @@ bool OpenPage(Platform &platform, PageView &view, const QString &path);
 //   version is put on screen instead;
 // - changed on both: the user is asked whether to overwrite; the version not
 //   kept is put aside as a recovery copy.
-// Returns whether the page on screen is safely on disk now. On a failed
-// write it shows the save error and the file on disk is left as it was.
+// A page that was never loaded (refused at open, or another file than the
+// one on screen) is not written: its bytes stay as they are.
+// Returns whether the page on screen is safely on disk now (true when there
+// is no page on screen: nothing of it can be lost). On a failed write it
+// shows the save error and the file on disk is left as it was.
 bool SavePage(Platform &platform, PageView &view, const QString &path);
 // Like SavePage, but asks "Overwrite existing file?" first when path exists;
 // returns false (and writes nothing) on No.

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <dirent.h>
+
 namespace Paths {
 
 namespace {
@@ -74,6 +76,26 @@ QStringList listPages(const QString &folder)
             pages << fi.fileName();
     sortNoCase(pages);
     return pages;
+}
+
+int unlistedPages(const QString &folder)
+{
+    // Read raw: the names Qt cannot spell are the ones looked for.
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return 0;
+    int unlisted = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        const QString name = QFile::decodeName(raw);
+        if (!isPageName(name))
+            continue;
+        const QFileInfo fi(folder + u'/' + name);
+        if (QFile::encodeName(name) != raw || !(fi.isFile() || (fi.isSymLink() && !fi.exists())))
+            ++unlisted;
+    }
+    ::closedir(dir);
+    return unlisted;
 }
 
 QStringList listProjects(const QString &root)

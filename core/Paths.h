@@ -33,6 +33,9 @@ QString dictionary(const QString &dataDir);      // "spell.dat"
 bool isPageName(const QString &fileName);
 // Page file names of a folder, sorted alphabetically without regard to case.
 QStringList listPages(const QString &folder);
+// How many entries of folder are named like pages but not listed: folders,
+// pipes and devices, and names that are not UTF-8 (they cannot be spelt back).
+int unlistedPages(const QString &folder);
 // Project folder names of the projects root (folders only, also through a
 // link to a folder, hidden ones skipped), sorted alphabetically without
 // regard to case.

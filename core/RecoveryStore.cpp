@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -19,7 +20,11 @@ const QString kJournalSuffix = QStringLiteral(".txt");
 QString lockFileOf(const QString &journal) { return journal + QStringLiteral(".lock"); }
 } // namespace
 
-RecoveryStore::RecoveryStore(const QString &folder) : m_folder(folder) {}
+RecoveryStore::RecoveryStore(const QString &folder) : m_folder(folder)
+{
+    // A file written in place keeps its old bytes beside the journals meanwhile.
+    setBackupFolder(copiesFolder());
+}
 
 RecoveryStore::~RecoveryStore() = default;
 
@@ -52,10 +57,14 @@ QString RecoveryStore::journalFile()
     return m_journal;
 }
 
-QByteArray RecoveryStore::journalBytes(const QString &pagePath, TextEncoding encoding, QByteArrayView utf8)
+QByteArray RecoveryStore::journalBytes(const QString &pagePath, TextEncoding encoding, QByteArrayView utf8,
+                                      std::optional<quint64> diskHash)
 {
-    const QByteArray header = kMagic + "page=" + pagePath.toUtf8() + "\nencoding="
-                              + (encoding == TextEncoding::Utf8 ? "utf-8" : "windows-1252") + "\n\n";
+    QByteArray header = kMagic + "page=" + pagePath.toUtf8() + "\nencoding="
+                        + (encoding == TextEncoding::Utf8 ? "utf-8" : "windows-1252") + '\n';
+    if (diskHash)
+        header += "disk=" + QByteArray::number(*diskHash, 16) + '\n';
+    header += '\n';
     QByteArray out;
     out.reserve(header.size() + utf8.size());
     out.append(header);
@@ -78,6 +87,11 @@ bool RecoveryStore::parseJournal(const QByteArray &bytes, Journal &journal)
             havePage = !journal.pagePath.isEmpty();
         } else if (line == "encoding=windows-1252") {
             journal.encoding = TextEncoding::Windows1252;
+        } else if (line.startsWith("disk=")) {
+            bool ok = false;
+            const quint64 hash = line.mid(5).toULongLong(&ok, 16);
+            if (ok)
+                journal.diskHash = hash;
         }
     }
     journal.utf8 = bytes.mid(end + 2);
@@ -87,6 +101,7 @@ bool RecoveryStore::parseJournal(const QByteArray &bytes, Journal &journal)
 QList<RecoveryStore::Journal> RecoveryStore::orphans()
 {
     QList<Journal> found;
+    QSet<QString> pages;
     const QFileInfoList files = QDir(m_folder).entryInfoList(
         {kJournalPrefix + u'*' + kJournalSuffix}, QDir::Files, QDir::Time);
     for (const QFileInfo &fi : files) {
@@ -100,10 +115,19 @@ QList<RecoveryStore::Journal> RecoveryStore::orphans()
             continue;
         Journal j;
         QByteArray bytes;
-        if (readWholeFile(file, bytes) && parseJournal(bytes, j)) {
-            j.file = file;
-            found.append(j);
+        if (!readWholeFile(file, bytes) || !parseJournal(bytes, j))
+            continue;
+        j.file = file;
+        if (pages.contains(j.pagePath)) {
+            // An older journal of a page offered already: kept, not offered.
+            const QByteArray page = encodePage(QString::fromUtf8(j.utf8), j.encoding);
+            lock.unlock();
+            if (!keepCopy(j.pagePath, page).isEmpty())
+                discard(j);
+            continue;
         }
+        pages.insert(j.pagePath);
+        found.append(j);
     }
     return found;
 }
@@ -119,14 +143,6 @@ QString RecoveryStore::keepCopy(const QString &pagePath, QByteArrayView bytes)
     const QString folder = copiesFolder();
     if (!QDir().mkpath(folder))
         return QString();
-    const QFileInfo page(pagePath);
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString path;
-    for (int n = 0;; ++n) {
-        path = folder + u'/' + page.completeBaseName() + u'-' + stamp + (n ? u'-' + QString::number(n) : QString())
-               + u'.' + (page.suffix().isEmpty() ? QStringLiteral("htm") : page.suffix());
-        if (!QFileInfo::exists(path))
-            break;
-    }
+    const QString path = freshCopyPath(folder, pagePath);
     return writeFileSafely(path, bytes) ? path : QString();
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QLockFile;
 
@@ -20,6 +21,7 @@ class QLockFile;
 //   changed both on disk and on screen.
 class RecoveryStore {
 public:
+    // Also makes the copies folder the safe writer's backup folder (see setBackupFolder).
     explicit RecoveryStore(const QString &folder);
     ~RecoveryStore();
     static QString defaultFolder();
@@ -31,16 +33,23 @@ public:
         QString pagePath; // the page the text belongs to
         TextEncoding encoding = TextEncoding::Utf8;
         QByteArray utf8;  // the text, as UTF-8
+        // What the page was on disk when the text was journaled (the hash of
+        // the bytes last read or written), so that recovery can tell whether
+        // another program wrote it since.
+        std::optional<quint64> diskHash;
     };
 
     // This run's journal file (locked, and the folder made, on first use);
     // empty when the folder cannot be made.
     QString journalFile();
     // A journal's content: a short header naming the page, then the text.
-    static QByteArray journalBytes(const QString &pagePath, TextEncoding encoding, QByteArrayView utf8);
+    static QByteArray journalBytes(const QString &pagePath, TextEncoding encoding, QByteArrayView utf8,
+                                   std::optional<quint64> diskHash = std::nullopt);
     static bool parseJournal(const QByteArray &bytes, Journal &journal);
 
-    // Journals of runs that are not running any more, newest first.
+    // Journals of runs that are not running any more, newest first, one per
+    // page: of several for one page the older ones are kept as copies and
+    // their journals removed.
     QList<Journal> orphans();
     void discard(const Journal &journal);
 

@@ -1,12 +1,17 @@
 #include "core/SafeFile.h"
 
+#include "core/FileIdentity.h"
+
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,37 +26,165 @@ bool fail(QString *error, const QString &why)
 
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
-bool writeAll(QFileDevice &file, QByteArrayView bytes)
+std::mutex backupMutex;
+QString backupFolderPath;
+
+// Writes all bytes at offset (or at the file position when offset < 0).
+bool writeAll(int fd, QByteArrayView bytes, off_t offset = -1)
 {
-    // The device buffers small writes: an error (a full disk) may only show
-    // when the buffer is flushed, so flush and look before anything is kept.
-    return file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush()
-           && file.error() == QFileDevice::NoError;
+    const char *p = bytes.data();
+    size_t left = size_t(bytes.size());
+    while (left > 0) {
+        const ssize_t n = offset < 0 ? ::write(fd, p, left) : ::pwrite(fd, p, left, offset);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        left -= size_t(n);
+        if (offset >= 0)
+            offset += n;
+    }
+    return true;
 }
 
-// For a folder that takes no new files: write over the file itself, and put
-// the old bytes back if the new ones do not all go in.
+// Flushes the folder holding path, so that a rename in it survives a power cut.
+bool syncFolderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder = slash > 0 ? path.left(slash) : QByteArray(slash == 0 ? "/" : ".");
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    const int syncError = errno;
+    ::close(fd);
+    errno = syncError;
+    return synced;
+}
+
+enum class Replaced { Done, InPlace, Failed };
+
+// A new file beside the target, given its identity, renamed over it.
+Replaced replaceByRename(const QByteArray &target, const struct stat *old, QByteArrayView bytes, QString *error)
+{
+    static std::atomic<unsigned> counter{0};
+    const qsizetype slash = target.lastIndexOf('/');
+    QByteArray temp;
+    int fd = -1;
+    for (int attempt = 0; fd < 0; ++attempt) {
+        temp = target.left(slash + 1) + '.' + target.mid(slash + 1) + ".tagsmith-"
+               + QByteArray::number(qint64(::getpid())) + '-' + QByteArray::number(counter++);
+        // A new page gets the usual mode (the umask and the folder's default ACL apply).
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, old ? 0600 : 0666);
+        if (fd >= 0)
+            break;
+        if (errno == EEXIST && attempt < 100)
+            continue;
+        const bool refused = errno == EACCES || errno == EPERM || errno == EROFS;
+        fail(error, systemError());
+        return refused && old ? Replaced::InPlace : Replaced::Failed;
+    }
+    Replaced result = Replaced::Failed;
+    const Carried carried = old ? carryIdentity(target, *old, fd) : Carried::Done;
+    if (carried == Carried::NotPossible)
+        result = Replaced::InPlace;
+    else if (carried == Carried::Failed || !writeAll(fd, bytes) || ::fdatasync(fd) != 0)
+        fail(error, systemError());
+    else
+        result = Replaced::Done;
+    // A close may report a write the file system kept back (NFS, FUSE).
+    if (::close(fd) != 0 && result == Replaced::Done) {
+        fail(error, systemError());
+        result = Replaced::Failed;
+    }
+    if (result == Replaced::Done && ::rename(temp.constData(), target.constData()) != 0) {
+        fail(error, systemError());
+        result = Replaced::Failed;
+    }
+    if (result != Replaced::Done) {
+        ::unlink(temp.constData());
+        return result;
+    }
+    if (!syncFolderOf(target)) {
+        fail(error, systemError()); // the new bytes are in place, but may not survive a power cut
+        return Replaced::Failed;
+    }
+    return Replaced::Done;
+}
+
+// Puts bytes over the file's own, from the start, and cuts it to their length.
+bool overwrite(int fd, QByteArrayView bytes)
+{
+    return writeAll(fd, bytes, 0) && ::ftruncate(fd, off_t(bytes.size())) == 0 && ::fdatasync(fd) == 0;
+}
+
+// Writes over the file itself, its old bytes first kept in a backup copy,
+// and put back should the new ones not all go in.
 bool writeInPlace(const QString &target, QByteArrayView bytes, QString *error)
 {
     QByteArray old;
     if (!readWholeFile(target, old, error))
         return false;
-    QFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fail(error, file.errorString());
-    if (writeAll(file, bytes) && file.handle() >= 0 && ::fsync(file.handle()) == 0) {
-        file.close();
-        return true;
+    const QString folder = backupFolder();
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return fail(error, QStringLiteral("no folder for a backup copy"));
+    const QString backup = freshCopyPath(folder, target);
+    if (!writeFileSafely(backup, old, error))
+        return false;
+    const int fd = ::open(QFile::encodeName(target).constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) {
+        fail(error, systemError());
+        QFile::remove(backup);
+        return false;
     }
-    const QString why = file.errorString();
-    file.close();
-    QFile restore(target);
-    if (restore.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        writeAll(restore, old);
-    return fail(error, why);
+    bool written = overwrite(fd, bytes);
+    if (!written)
+        fail(error, systemError());
+    if (::close(fd) != 0 && written) {
+        fail(error, systemError());
+        written = false;
+    }
+    bool restored = false;
+    if (!written) {
+        const int again = ::open(QFile::encodeName(target).constData(), O_WRONLY | O_CLOEXEC);
+        restored = again >= 0 && overwrite(again, old);
+        if (again >= 0 && ::close(again) != 0)
+            restored = false;
+    }
+    if (written || restored)
+        QFile::remove(backup);
+    else if (error)
+        *error += QStringLiteral("; the old content is kept in ") + QDir::toNativeSeparators(backup);
+    return written;
 }
 
 } // namespace
+
+void setBackupFolder(const QString &folder)
+{
+    std::lock_guard<std::mutex> lock(backupMutex);
+    backupFolderPath = folder;
+}
+
+QString backupFolder()
+{
+    std::lock_guard<std::mutex> lock(backupMutex);
+    return backupFolderPath;
+}
+
+QString freshCopyPath(const QString &folder, const QString &pagePath)
+{
+    const QFileInfo page(pagePath);
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString suffix = page.suffix().isEmpty() ? QStringLiteral("htm") : page.suffix();
+    for (int n = 0;; ++n) {
+        const QString path = folder + u'/' + page.completeBaseName() + u'-' + stamp
+                             + (n ? u'-' + QString::number(n) : QString()) + u'.' + suffix;
+        if (!QFileInfo::exists(path))
+            return path;
+    }
+}
 
 bool writeFileSafely(const QString &path, QByteArrayView bytes, QString *error)
 {
@@ -60,24 +193,19 @@ bool writeFileSafely(const QString &path, QByteArrayView bytes, QString *error)
     const QFileInfo info(path);
     if (info.isSymLink())
         target = info.symLinkTarget();
-    const QFileInfo targetInfo(target);
-    if (targetInfo.exists() && !targetInfo.isFile())
+    const QByteArray name = QFile::encodeName(target);
+    struct stat old;
+    const bool exists = ::stat(name.constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode))
         return fail(error, QStringLiteral("not a regular file"));
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) {
-        // A folder we may not create files in, holding a file we may write.
-        if (targetInfo.isFile() && targetInfo.isWritable())
-            return writeInPlace(target, bytes, error);
-        return fail(error, file.errorString());
+    // Another name of the same file would keep the old bytes after a rename.
+    if (exists && old.st_nlink > 1)
+        return writeInPlace(target, bytes, error);
+    switch (replaceByRename(name, exists ? &old : nullptr, bytes, error)) {
+    case Replaced::Done: return true;
+    case Replaced::InPlace: return writeInPlace(target, bytes, error);
+    default: return false;
     }
-    if (!writeAll(file, bytes)) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(error, why);
-    }
-    if (!file.commit())
-        return fail(error, file.errorString());
-    return true;
 }
 
 bool readWholeFile(const QString &path, QByteArray &bytes, QString *error)

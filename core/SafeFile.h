@@ -5,13 +5,27 @@
 #include <QString>
 
 // Replaces a file's content without ever leaving it half-written: the bytes
-// go to a temporary file in the same folder, are flushed to the disk, and the
-// temporary file is renamed over the target (keeping the target's
-// permissions). Where the folder refuses new files but the file itself may
-// be written, it is written in place, and put back as it was should that
-// fail. On any failure the old file is left exactly as it was and false is
+// go to a new file in the same folder, which takes the old file's identity
+// (owner, group, mode, extended attributes and ACLs), is flushed to the disk
+// and renamed over the target; then the folder is flushed, so that a power
+// cut cannot bring the old file back. Where the identity cannot be carried
+// over (another owner, a group the user is not in, more than one hard link)
+// or the folder takes no new files, the file is written in place, after a
+// backup copy of its old bytes went to the backup folder (removed once the
+// new bytes are on disk). Succeeds only when every write, flush, sync and
+// close did; otherwise the old file is left as it was (or, should putting it
+// back fail too, its old bytes stay in the backup copy) and false is
 // returned. Every file the program writes goes through here.
 bool writeFileSafely(const QString &path, QByteArrayView bytes, QString *error = nullptr);
+
+// Where files written in place keep their old bytes meanwhile (the recovery
+// store's copies). Without one, no file is written in place.
+void setBackupFolder(const QString &folder);
+QString backupFolder();
+
+// A name not taken yet in folder for a copy of the page at pagePath: its
+// name with the date and time, and a number where needed.
+QString freshCopyPath(const QString &folder, const QString &pagePath);
 
 // The largest file read whole: bigger ones are refused rather than read
 // until memory runs out.

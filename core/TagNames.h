@@ -33,6 +33,28 @@ inline bool isVoid(View name)
     return std::any_of(std::begin(kVoid), std::end(kVoid), [name](View v) { return sameName(v, name); });
 }
 
+// The ">" that ends the tag whose name starts before `from`, looked for up to
+// `end`: not one inside a quoted attribute value. None (npos) when a "<"
+// comes first (an unfinished tag) or nothing ends it.
+inline size_t tagEnd(View text, size_t from, size_t end)
+{
+    char quote = 0;
+    for (size_t i = from; i < end; ++i) {
+        const char c = text[i];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '<') {
+            return View::npos;
+        } else if (c == '>') {
+            return i;
+        }
+    }
+    return View::npos;
+}
+
 // Elements whose content is text, not markup.
 inline bool isRawText(View name) { return sameName(name, "script") || sameName(name, "style"); }
 } // namespace TagNames

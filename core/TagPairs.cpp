@@ -162,22 +162,10 @@ std::optional<ScannedTag> scanTag(QByteArrayView bytes, qsizetype at)
     while (i < text.size() && isNameChar(text[i]))
         ++i;
     tag.name = text.substr(nameStart, i - nameStart);
-    // The ">" that ends the tag, not one inside a quoted attribute value.
-    char quote = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '<') {
-            return std::nullopt; // an unfinished tag
-        } else if (c == '>') {
-            tag.span.end = qsizetype(i + 1);
-            tag.selfClosing = text[i - 1] == '/';
-            return tag;
-        }
-    }
-    return std::nullopt;
+    const size_t gt = tagEnd(text, i, text.size());
+    if (gt == View::npos)
+        return std::nullopt;
+    tag.span.end = qsizetype(gt + 1);
+    tag.selfClosing = text[gt - 1] == '/';
+    return tag;
 }

@@ -22,6 +22,8 @@ void options(frmEditor &editor);
 void checkSpelling(frmEditor &editor);
 void spellCheckWord(frmEditor &editor);
 void startTool(frmEditor &editor, int slot);
+void checkHtml(frmEditor &editor);         // opens the modeless Problems window
+void checkProjectLinks(frmEditor &editor);
 // Help menu
 void about(frmEditor &editor);
 } // namespace Commands

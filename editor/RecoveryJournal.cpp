@@ -1,5 +1,6 @@
 #include "editor/RecoveryJournal.h"
 
+#include "core/PageGuard.h"
 #include "core/RecoveryStore.h"
 #include "core/SafeFile.h"
 #include "editor/ScintillaTextBox.h"
@@ -84,8 +85,8 @@ private:
 };
 
 RecoveryJournal::RecoveryJournal(ScintillaTextBox &box, RecoveryStore &store, std::function<QString()> pageOnScreen,
-                                 QObject *parent)
-    : QObject(parent), m_box(box), m_store(store), m_pageOnScreen(std::move(pageOnScreen)),
+                                 const PageGuard &onDisk, QObject *parent)
+    : QObject(parent), m_box(box), m_store(store), m_pageOnScreen(std::move(pageOnScreen)), m_onDisk(onDisk),
       m_writer(std::make_unique<Writer>())
 {
     m_quiet.setSingleShot(true);
@@ -119,7 +120,7 @@ bool RecoveryJournal::bringUpToDate()
             m_writer->fail();
             return true;
         }
-        m_writer->post(file, RecoveryStore::journalBytes(page, m_box.encoding(), m_box.utf8()), false);
+        m_writer->post(file, RecoveryStore::journalBytes(page, m_box.encoding(), m_box.utf8(), m_onDisk.hashOf(page)), false);
         m_written = true;
         return true;
     }

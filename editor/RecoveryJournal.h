@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class PageGuard;
 class RecoveryStore;
 class ScintillaTextBox;
 
@@ -20,9 +21,10 @@ class RecoveryJournal : public QObject {
     Q_OBJECT
 public:
     // pageOnScreen: the path of the page whose text is on screen, or empty
-    // when the editing area holds no page's text.
+    // when the editing area holds no page's text. onDisk: what that page was
+    // on disk, recorded with the text.
     RecoveryJournal(ScintillaTextBox &box, RecoveryStore &store, std::function<QString()> pageOnScreen,
-                    QObject *parent = nullptr);
+                    const PageGuard &onDisk, QObject *parent = nullptr);
     ~RecoveryJournal() override;
 
     // Brings the journal up to date now and waits until that is on disk:
@@ -43,6 +45,7 @@ private:
     ScintillaTextBox &m_box;
     RecoveryStore &m_store;
     std::function<QString()> m_pageOnScreen;
+    const PageGuard &m_onDisk;
     QTimer m_quiet;
     QTimer m_longest;
     bool m_written = false;

@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QFontDatabase>
+#include <QMimeData>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -408,6 +409,17 @@ void ScintillaTextBox::goToLine(int line)
     noteSelection();
 }
 
+void ScintillaTextBox::goToLineColumn(int line, int column)
+{
+    const long l = qBound(1, line, lineCount()) - 1;
+    const long start = sci(SCI_POSITIONFROMLINE, l), end = sci(SCI_GETLINEENDPOSITION, l);
+    long pos = sci(SCI_POSITIONRELATIVE, start, qMax(0, column - 1));
+    if (pos <= 0 || pos > end)
+        pos = column > 1 ? end : start;
+    sci(SCI_GOTOPOS, pos);
+    noteSelection();
+}
+
 int ScintillaTextBox::lineCount() const { return int(sci(SCI_GETLINECOUNT)); }
 
 int ScintillaTextBox::caretPosition() const { return toIndex(sci(SCI_GETCURRENTPOS)); }
@@ -508,8 +520,45 @@ void ScintillaTextBox::mouseReleaseEvent(QMouseEvent *e)
     emit mouseReleased();
 }
 
+namespace {
+// The local files a drag brings, or none when it brings anything else.
+QStringList droppedFiles(const QMimeData *data)
+{
+    QStringList files;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        files << url.toLocalFile();
+    }
+    return files;
+}
+} // namespace
+
+void ScintillaTextBox::dragEnterEvent(QDragEnterEvent *e)
+{
+    if (!droppedFiles(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else
+        QsciScintilla::dragEnterEvent(e);
+}
+
+void ScintillaTextBox::dragMoveEvent(QDragMoveEvent *e)
+{
+    if (!droppedFiles(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else
+        QsciScintilla::dragMoveEvent(e);
+}
+
 void ScintillaTextBox::dropEvent(QDropEvent *e)
 {
+    // Files are opened, not pasted in as their names.
+    const QStringList files = droppedFiles(e->mimeData());
+    if (!files.isEmpty()) {
+        e->acceptProposedAction();
+        emit filesDropped(files);
+        return;
+    }
     QsciScintilla::dropEvent(e);
     flushChange();
 }

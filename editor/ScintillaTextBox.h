@@ -56,6 +56,9 @@ public:
     // Puts the caret at the start of 1-based line `line` (line ends as the
     // text has them: CR LF, LF and CR each end one) and scrolls it into view.
     void goToLine(int line);
+    // Puts the caret at a 1-based line and column as the status bar counts
+    // them (the column counts characters; past the line's end: its end).
+    void goToLineColumn(int line, int column);
     int lineCount() const;
     // The caret (the moving end of the selection), a character's box in the
     // viewport, and the character under a viewport point (-1: none).
@@ -80,11 +83,15 @@ signals:
     // empty document, without the settings Scintilla keeps per document
     // (the lexer among them).
     void documentReplaced();
+    // Files were dropped on the editing area (local files only).
+    void filesDropped(const QStringList &files);
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void inputMethodEvent(QInputMethodEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dragMoveEvent(QDragMoveEvent *e) override;
     void dropEvent(QDropEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;

@@ -50,6 +50,11 @@ const QString kEndAndLoseText = QStringLiteral(
     "The page could not be saved, and its text could not be kept for recovery either.\n\n"
     "End Tagsmith anyway and lose the changes on screen?");
 const QString kRecoverTitle = QStringLiteral("Recover Page");
+const QString kNotEndedNote = QStringLiteral(
+    "Told to end, Tagsmith stays open: the page could neither be saved nor kept for recovery.");
+const QString kUnlistedNote = QStringLiteral(
+    "Not listed: %1 named like a page that Tagsmith cannot open (a folder, a pipe, or a name that is not UTF-8).");
+const QString kNotOpenedNote = QStringLiteral("%1 could not be opened: nothing can be typed until a page opens.");
 
 QString recoverQuestion(const QString &pagePath)
 {
@@ -110,11 +115,18 @@ void frmEditor::createEditingArea()
 {
     m_txtEdit = new ScintillaTextBox(m_client);
     m_txtEdit->setObjectName(QStringLiteral("txtEdit"));
+    m_txtEdit->setAccessibleName(tr("Page text"));
     connect(m_txtEdit, &ScintillaTextBox::changed, this, &frmEditor::onTextChanged);
+    // A page dropped on the window is opened as a page named at start is,
+    // after the page on screen is written back.
+    connect(m_txtEdit, &ScintillaTextBox::filesDropped, this, [this](const QStringList &files) {
+        if (leavePage())
+            openProjectPage(files.first());
+    });
     connect(m_txtEdit, &ScintillaTextBox::focusGained, this, &frmEditor::onEditorFocusIn);
     connect(m_txtEdit, &ScintillaTextBox::focusLost, this, &frmEditor::onEditorFocusOut);
     connect(m_txtEdit, &ScintillaTextBox::mouseReleased, this, &frmEditor::onEditorMouseUp);
-    m_journal = new RecoveryJournal(*m_txtEdit, m_platform.recovery, [this] { return pageOnScreen(); }, this);
+    m_journal = new RecoveryJournal(*m_txtEdit, m_platform.recovery, [this] { return pageOnScreen(); }, onDisk, this);
     connect(m_txtEdit, &ScintillaTextBox::selectionPresenceChanged, this, &frmEditor::onSelectionChanged);
 }
 
@@ -126,6 +138,7 @@ void frmEditor::createToolBar()
     Label1->setObjectName(QStringLiteral("Label1"));
     Combo1 = new QComboBox(ToolBar1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setAccessibleName(tr("Web Page"));
     // The user's choice runs the page switch, even when the same page is picked again.
     connect(Combo1, &QComboBox::activated, this, [this] { pageSwitch(); });
 
@@ -148,6 +161,9 @@ void frmEditor::createToolBar()
     BtnCopy->setToolTip(tr("Copy"));
     BtnPaste->setToolTip(tr("Paste"));
     BtnFind->setToolTip(tr("Find"));
+    // Screen readers speak the buttons by what their tips say.
+    for (ImageButton *b : {BtnNew, BtnSave, BtnCut, BtnCopy, BtnPaste, BtnFind})
+        b->setAccessibleName(b->toolTip());
     connect(BtnNew, &ImageButton::clicked, this, [this] { Commands::newPage(*this); });
     connect(BtnSave, &ImageButton::clicked, this, [this] {
         if (Combo1->count() > 0)
@@ -306,6 +322,8 @@ void frmEditor::load()
     // it decides the project and the page shown.
     if (offerRecovery())
         return;
+    if (!startPage.isEmpty() && openProjectPage(startPage))
+        return;
     m_state.StartingUp = 1;
     if (m_state.ProjManOption == 0) {
         if (!Commands::projectManager(*this))
@@ -313,6 +331,29 @@ void frmEditor::load()
     }
     m_state.StartingUp = 0;
     updatelist();
+}
+
+bool frmEditor::openProjectPage(const QString &path)
+{
+    const QFileInfo page(path);
+    const QFileInfo folder(page.absolutePath());
+    if (page.isFile() && Paths::isPageName(page.fileName())
+        && QFileInfo(folder.absolutePath()) == QFileInfo(m_state.projectsRoot)) {
+        m_state.CurrentProject = folder.fileName();
+        updatelist();
+        const int listed = Combo1->findText(page.fileName(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (listed >= 0) {
+            selectListIndex(listed);
+            return true;
+        }
+    }
+    m_platform.messages.inform(this,
+                               QStringLiteral("\"") + QDir::toNativeSeparators(path)
+                                   + QStringLiteral("\" is not a page of a project: Tagsmith opens .htm and .html files "
+                                                    "in the project folders of \"")
+                                   + QDir::toNativeSeparators(m_state.projectsRoot) + QStringLiteral("\"."),
+                               QStringLiteral("Tagsmith"), MessageRequest::Icon::Exclamation);
+    return false;
 }
 
 bool frmEditor::offerRecovery()
@@ -325,6 +366,8 @@ bool frmEditor::offerRecovery()
                                  MessageRequest::Buttons::YesNo, false});
         if (answer == MessageAnswer::Yes) {
             restorePage(journal.pagePath, journal.utf8, journal.encoding);
+            // Written back only over the page as it was then; else the user is asked.
+            onDisk.rememberHash(journal.pagePath, journal.diskHash);
             m_journal->writeNow(); // kept in this run's journal before the old one goes
             store.discard(journal);
             return true;
@@ -458,6 +501,12 @@ void frmEditor::updatelist()
         // focus may have been elsewhere (a message box) when it was disabled.
         onEditorFocusOut();
     }
+    // Files named like pages that cannot be listed are said to be there.
+    const int unlisted = Paths::isSafeName(m_state.CurrentProject)
+                             ? Paths::unlistedPages(Paths::projectFolder(m_state.projectsRoot, m_state.CurrentProject))
+                             : 0;
+    if (unlisted > 0 && StatusNote->text().isEmpty())
+        showNote(kUnlistedNote.arg(unlisted == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(unlisted)));
     // Spelling works on the current page: offered while there is one.
     mnuToolsItm[0]->setEnabled(Combo1->count() > 0);
 }
@@ -466,6 +515,16 @@ bool frmEditor::selectListIndex(int index)
 {
     Combo1->setCurrentIndex(index);
     return pageSwitch();
+}
+
+bool frmEditor::openPage(const QString &name)
+{
+    const int index = Combo1->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index < 0)
+        return false;
+    if (index == Combo1->currentIndex() && PageLoaded > 0)
+        return true;
+    return selectListIndex(index) && Combo1->currentIndex() == index;
 }
 
 bool frmEditor::pageSwitch()
@@ -478,6 +537,7 @@ bool frmEditor::pageSwitch()
     if (OpenPage(m_platform, *this, path)) {
         m_state.CurrentPagePath = path;
         PageLoaded = 1;
+        m_txtEdit->setEnabled(true);
         return true;
     }
     // The page could not be read (deleted, replaced by a folder, a dangling
@@ -493,9 +553,12 @@ bool frmEditor::pageSwitch()
             }
         }
     }
+    // Typing here would go nowhere: the editing area takes none until a page opens.
     m_state.CurrentPagePath = path;
     PageLoaded = 0;
-    onDisk.forget();
+    onDisk.refuse(path);
+    m_txtEdit->setEnabled(false);
+    showNote(kNotOpenedNote.arg(Combo1->currentText()));
     return true;
 }
 
@@ -654,7 +717,12 @@ bool frmEditor::ExitEditor(CloseReason reason)
     if (!closeReasonEndsProgram(reason))
         return false;
     if (reason == CloseReason::AppShutdown) {
-        saveForSessionEnd(); // no question can hold up the session's end
+        // No question can hold up the session's end; but text that could be
+        // kept nowhere stays on screen rather than go with the program.
+        if (!saveForSessionEnd()) {
+            showNote(kNotEndedNote);
+            return false;
+        }
     } else {
         if (!saveBeforeEnding())
             return false;
@@ -664,11 +732,12 @@ bool frmEditor::ExitEditor(CloseReason reason)
     return true;
 }
 
-void frmEditor::saveForSessionEnd()
+bool frmEditor::saveForSessionEnd()
 {
-    leavePage();
-    m_journal->writeNow();
+    const bool saved = leavePage();
+    const bool kept = m_journal->writeNow();
     savePlacement();
+    return saved || kept;
 }
 
 void frmEditor::closeEvent(QCloseEvent *e)

@@ -38,6 +38,9 @@ public:
     // The window's start-up steps (restore placement, show, Init, Project
     // Manager, page list). Separate from the constructor so tests can run it.
     void load();
+    // A page named on the command line, opened at start in place of the
+    // Project Manager (recovered text still comes first).
+    QString startPage;
 
     // Public operations used by the dialogs.
     void updatelist();
@@ -58,7 +61,8 @@ public:
     bool leavePage();
     // The desktop session is ending: the page and the placement are saved
     // without a question, the unsaved text kept for recovery if that fails.
-    void saveForSessionEnd();
+    // Whether the text on screen is on disk now: in its page or the journal.
+    bool saveForSessionEnd();
 
     // Fills Tools menu items 3..11 from the tool table.
     void refreshToolsMenu();
@@ -81,6 +85,10 @@ public:
     ScintillaTextBox *editorWidget() { return m_txtEdit; }
     QComboBox *pageList() { return Combo1; }
     QString currentPageName() const; // the page list's text
+    // Shows the listed page of that name through the normal page switch
+    // (nothing happens when it is on screen already); false when it is not
+    // listed or could not be switched to.
+    bool openPage(const QString &name);
     // Forget the page on screen, so that the next page switch does not write
     // it back (after a page was deleted, or a new page was not written).
     void setPageLoaded(int loaded) { PageLoaded = loaded; }
@@ -151,6 +159,7 @@ private:
     void savePlacement();
     void takeDiskVersion();
     bool offerRecovery();
+    bool openProjectPage(const QString &path);
     void restorePage(const QString &pagePath, const QByteArray &utf8, TextEncoding encoding);
     void onTextChanged();
     void onEditorFocusIn();

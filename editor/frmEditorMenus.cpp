@@ -162,6 +162,12 @@ void frmEditor::createToolsMenu()
     QAction *spellWord = mnuTools->addAction(QStringLiteral("Spell Check &Word..."));
     spellWord->setObjectName(QStringLiteral("mnuToolsSpellWord"));
     connect(spellWord, &QAction::triggered, this, [this] { Commands::spellCheckWord(*this); });
+    // The checks of the page and the project come last, apart.
+    mnuTools->addSeparator();
+    QAction *check = addItem(mnuTools, mnuToolsItm, QStringLiteral("Check &HTML"), QKeySequence(Qt::Key_F7));
+    connect(check, &QAction::triggered, this, [this] { Commands::checkHtml(*this); });
+    QAction *links = addItem(mnuTools, mnuToolsItm, QStringLiteral("Check &Project Links"));
+    connect(links, &QAction::triggered, this, [this] { Commands::checkProjectLinks(*this); });
 }
 
 void frmEditor::createHelpMenu()

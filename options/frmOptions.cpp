@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,6 +60,7 @@ frmOptions::frmOptions(frmEditor &editor)
     setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight, this));
 
     SSTab1 = named(new QTabWidget(this), "SSTab1");
+    SSTab1->setAccessibleName(tr("Options"));
     place(SSTab1, this, 120, 120, 6015, 4065 + kExtra);
     auto *environment = new QWidget;
     auto *startUp = new QWidget;
@@ -105,6 +107,7 @@ void frmOptions::buildEnvironmentTab(QWidget *page)
     Label1->setTextFormat(Qt::PlainText);
     place(Label1, this, 480, 1200, 4215, 315);
     Command1 = named(new QPushButton(QStringLiteral("..."), OptionFrm[0]), "Command1");
+    Command1->setAccessibleName(tr("Browse"));
     place(Command1, this, 4815, 1185, 555, 345);
     Command1->setAutoDefault(false);
 
@@ -139,6 +142,8 @@ void frmOptions::buildStartUpTab(QWidget *page)
     Combo1 = named(new QComboBox(OptionFrm[1]), "Combo1");
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setAccessibleName(tr("Project"));
+    Combo1->lineEdit()->setAccessibleName(tr("Project"));
     place(Combo1, this, 480, 1110, 3375, 345);
 
     for (int i = 0; i < 2; ++i)
@@ -158,6 +163,7 @@ void frmOptions::buildToolsTab(QWidget *page)
     Label2 = named(new QLabel(QStringLiteral("Installed Tools"), Frame1), "Label2");
     place(Label2, this, 240, 900, 2415, 255);
     List1 = named(new QListWidget(Frame1), "List1");
+    List1->setAccessibleName(tr("Tools"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     place(List1, this, 240, 1170, 3855, 1935);
     Label2->setBuddy(List1);

@@ -11,16 +11,21 @@ set(TAGSMITH_WORDLIST_COPYRIGHT /usr/share/doc/wamerican/copyright CACHE FILEPAT
 set(_docs ${CMAKE_BINARY_DIR}/packaging)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${_docs}/changelog @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/tagsmith.1 ${_docs}/tagsmith.1 COPYONLY)
-# Ours, then the word list's notice.
-configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${_docs}/copyright.head @ONLY)
-file(READ ${_docs}/copyright.head _copyright)
+# A machine-readable notice (DEP-5); the word list's own notice goes in full
+# into the dictionary's licence text, indented as the format wants.
+set(TAGSMITH_WORDLIST_NOTICE " (not found when this package was built)")
 if(EXISTS ${TAGSMITH_WORDLIST_COPYRIGHT})
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TAGSMITH_WORDLIST_COPYRIGHT})
-  file(READ ${TAGSMITH_WORDLIST_COPYRIGHT} _wordlist_copyright)
-  string(APPEND _copyright "\nThe word list's copyright notice (${TAGSMITH_WORDLIST_COPYRIGHT}) follows.\n\n"
-         "${_wordlist_copyright}")
+  file(READ ${TAGSMITH_WORDLIST_COPYRIGHT} _notice)
+  string(STRIP "${_notice}" _notice)
+  string(REGEX REPLACE "[ \t]+\n" "\n" _notice "${_notice}")
+  string(REPLACE "\n" "\n " _notice " ${_notice}")
+  # Empty lines are written " ." (twice, for runs of them).
+  string(REPLACE "\n \n" "\n .\n" _notice "${_notice}")
+  string(REPLACE "\n \n" "\n .\n" _notice "${_notice}")
+  set(TAGSMITH_WORDLIST_NOTICE "${_notice}")
 endif()
-file(WRITE ${_docs}/copyright "${_copyright}")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${_docs}/copyright @ONLY)
 
 # Compressed the way Debian wants: best compression, no name or time inside.
 find_program(TAGSMITH_GZIP gzip REQUIRED)
@@ -51,5 +56,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Preview hands pages to xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -132,3 +132,67 @@ void iniSet(IniDocument &doc, const QString &section, const QString &key, const 
     }
     s->entries.append({key, value});
 }
+
+QByteArray iniSetInText(const QByteArray &text, const QString &section, const QString &key, const QString &value)
+{
+    // The lines with their own ends, so that untouched ones are copied exactly.
+    QList<QByteArray> lines;
+    for (qsizetype from = 0; from < text.size();) {
+        const qsizetype nl = text.indexOf('\n', from);
+        const qsizetype end = nl < 0 ? text.size() : nl + 1;
+        lines.append(text.mid(from, end - from));
+        from = end;
+    }
+    const QByteArray eol = text.contains("\r\n") ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
+    const auto bodyOf = [](const QByteArray &line) {
+        QByteArray body = line;
+        if (body.endsWith('\n'))
+            body.chop(1);
+        if (body.endsWith('\r'))
+            body.chop(1);
+        return QString::fromUtf8(body);
+    };
+    qsizetype keyLine = -1, lastInSection = -1;
+    bool inSection = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = bodyOf(lines[i]);
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#'))
+            continue;
+        if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
+            inSection = trimmed.mid(1, trimmed.size() - 2).trimmed().compare(section, Qt::CaseInsensitive) == 0;
+            if (inSection)
+                lastInSection = i;
+            continue;
+        }
+        const qsizetype eq = line.indexOf(u'=');
+        if (!inSection || eq <= 0 || line.left(eq).trimmed().isEmpty())
+            continue;
+        lastInSection = i;
+        if (line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0)
+            keyLine = i;
+    }
+    if (keyLine >= 0) {
+        // The key as written, its new value, the line's own end.
+        const QByteArray &old = lines[keyLine];
+        const QByteArray end = old.endsWith("\r\n") ? QByteArrayLiteral("\r\n")
+                               : old.endsWith('\n')   ? QByteArrayLiteral("\n")
+                                                      : QByteArray();
+        const QString body = bodyOf(old);
+        lines[keyLine] = (body.left(body.indexOf(u'=') + 1) + escape(value)).toUtf8() + end;
+        return lines.join();
+    }
+    const QByteArray entry = (key + u'=' + escape(value)).toUtf8() + eol;
+    if (lastInSection >= 0) {
+        if (!lines[lastInSection].endsWith('\n'))
+            lines[lastInSection] += eol;
+        lines.insert(lastInSection + 1, entry);
+        return lines.join();
+    }
+    QByteArray out = text;
+    if (!out.isEmpty() && !out.endsWith('\n'))
+        out += eol;
+    if (!out.isEmpty() && !out.endsWith(eol + eol) && out != eol)
+        out += eol; // a blank line between sections, as the program writes them
+    return out + '[' + section.toUtf8() + ']' + eol + entry;
+}

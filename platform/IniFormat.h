@@ -23,3 +23,9 @@ QByteArray serializeIni(const IniDocument &doc);
 // (the registry the store stands for does the same).
 const QString *iniFind(const IniDocument &doc, const QString &section, const QString &key);
 void iniSet(IniDocument &doc, const QString &section, const QString &key, const QString &value);
+
+// Sets one key in INI text and keeps every other line as it is, byte for
+// byte: comments, blank lines, unknown keys, line ends. The key's last line
+// (the one a read takes) gets the new value; a new key goes after the last
+// key of its section, a new section at the end. text must be UTF-8.
+QByteArray iniSetInText(const QByteArray &text, const QString &section, const QString &key, const QString &value);

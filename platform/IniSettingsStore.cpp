@@ -54,18 +54,23 @@ bool IniSettingsStore::store(const QString &section, const QString &key, const Q
     // What is on disk now, with what other instances wrote since; without a
     // file, what this run knows.
     IniDocument onDisk = m_doc;
+    QByteArray bytes;
+    bool text = false;
     if (QFileInfo::exists(m_path)) {
-        QByteArray bytes;
         if (!readWholeFile(m_path, bytes, &why))
             return false; // never replace what cannot be read
         // A file that is not plain text (UTF-16, binary, damaged) is kept
         // aside before it is replaced.
-        if (!isSettingsText(bytes) && !writeFileSafely(m_path + QStringLiteral(".bad"), bytes, &why))
+        text = isSettingsText(bytes);
+        if (!text && !writeFileSafely(m_path + QStringLiteral(".bad"), bytes, &why))
             return false;
         onDisk = parseIni(bytes);
     }
+    // Of a text file only the key's own line changes: the user's comments and
+    // lines stay as they are.
     iniSet(onDisk, section, key, value);
-    if (!writeFileSafely(m_path, serializeIni(onDisk), &why))
+    const QByteArray out = text ? iniSetInText(bytes, section, key, value) : serializeIni(onDisk);
+    if (!writeFileSafely(m_path, out, &why))
         return false;
     m_doc = onDisk;
     return true;

@@ -61,6 +61,7 @@ ProjMan::ProjMan(AppState &state, Platform &platform, QWidget *parent)
     placeTwips(Option1, 180, 270, 3555, 285);
 
     List1 = new QListWidget(Frame1);
+    List1->setAccessibleName(tr("Projects"));
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     placeTwips(List1, 420, 585, 3315, 1695);

@@ -5,11 +5,14 @@ set -euo pipefail
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 # file: cpack -G DEB finds the libraries the program needs with it.
+# libtidy-dev: the HTML check (Tools > Check HTML, --check).
 # qt6-webengine-dev: the live preview's engine (a module loaded when the pane opens).
-PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-webengine-dev libqscintilla2-qt6-dev libgl1-mesa-dev wamerican file)
+PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-webengine-dev libqscintilla2-qt6-dev libgl1-mesa-dev
+          wamerican file libtidy-dev pkg-config)
+# acl, attr: setfacl and setfattr give test pages the ACLs and attributes a save must keep.
 if [ "${1:-}" = "--tests" ]; then
   PACKAGES+=(libbenchmark-dev xvfb xauth xdotool poppler-utils clang libclang-rt-14-dev
-             desktop-file-utils appstream lintian)
+             desktop-file-utils appstream lintian acl attr)
 fi
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -15,6 +15,8 @@
 #include "editor/ScintillaTextBox.h"
 #include "editor/frmEditor.h"
 #include "about/frmAbout.h"
+#include "check/ProblemsWindow.h"
+#include "editor/Commands.h"
 #include "options/ToolTable.h"
 #include "options/frmInstallProp.h"
 #include "options/frmInstallTool.h"
@@ -318,7 +320,8 @@ int main(int argc, char *argv[])
             fail(QStringLiteral("no completion list after <TABLE"));
         shootWithMenus(&editor, lists, out, QStringLiteral("completion.png"));
         key(Qt::Key_Escape, QString());
-        box.undo();
+        while (box.isModified())
+            box.undo();
         box.setSelStart(0);
     }
 
@@ -428,6 +431,31 @@ int main(int argc, char *argv[])
         if (d.List1->count() == 0)
             fail(QStringLiteral("the Spelling Profiler found nothing: ") + fake.messages.texts().join(u' '));
         shoot(&d, out, QStringLiteral("spelling-profiler.png"));
+    }
+    {
+        // The home page with a few slips in it, checked with F7.
+        ScintillaTextBox &box = *editor.editorWidget();
+        const QString saved = box.text();
+        QString slips = QString::fromLatin1(comment + kIndexPage);
+        slips.replace(QStringLiteral("<H1>Welcome to My Site</H1>"),
+                      QStringLiteral("<H1>Welcome to <B><I>My Site</B></I></H1>\r\n"
+                                     "<IMG SRC=\"images/logo.gif\" ALT=\"My Site\" ALIGN=\"CENTRE\">"));
+        slips.replace(QStringLiteral("<UL>"), QStringLiteral("<UL ID=\"menu\" COMPACT STYLE1=\"x\">"));
+        slips.replace(QStringLiteral("books.htm"), QStringLiteral("book.htm"));
+        box.setText(slips);
+        Commands::checkHtml(editor);
+        auto *d = editor.findChild<ProblemsWindow *>();
+        QElapsedTimer waited;
+        waited.start();
+        while (d && d->isChecking() && waited.elapsed() < 10000)
+            settle(50);
+        if (!d || d->isChecking())
+            fail(QStringLiteral("the Problems window did not show a report"));
+        d->resize(620, 300);
+        shoot(d, out, QStringLiteral("problems.png"));
+        d->close();
+        box.setText(saved);
+        box.setModified(false);
     }
     {
         frmAbout d(editor);

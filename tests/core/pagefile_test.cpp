@@ -218,6 +218,12 @@ private slots:
         // A new file is written without a question.
         QVERIFY(SavePageAs(fake.platform, view, dir.path() + "/b.htm"));
         QCOMPARE(fake.messages.shown.size(), 2);
+        // A page refused at open is replaced when the user says so.
+        view.onDisk.refuse(path);
+        fake.messages.answers.enqueue(MessageAnswer::Yes);
+        view.box.setText("newer");
+        QVERIFY(SavePageAs(fake.platform, view, path));
+        QCOMPARE(readFile(path), QByteArray("newer"));
     }
 
     void closeReasons()

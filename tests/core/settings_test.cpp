@@ -43,6 +43,39 @@ private slots:
         QCOMPARE(again.read("Tools", "ToolCaption 5", "dflt"), QStringLiteral("dflt"));
     }
 
+    // A write changes the key's own line and keeps every other byte of the file.
+    void writesKeepTheUsersLines_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray file = "; my notes\r\n[Settings]\r\n# width for the laptop\r\n Height = 5\r\n"
+                                "Mine=x\r\n\r\n[Tools]\r\nToolCaption 1=Tidy\r\n; end";
+        QTest::newRow("key there") << file << "settings" << "height"
+                                   << QByteArray(file).replace(" Height = 5", " Height =9");
+        QTest::newRow("key new to its section") << file << "Settings" << "Width"
+                                                << QByteArray(file).replace("Mine=x\r\n", "Mine=x\r\nWidth=9\r\n");
+        QTest::newRow("section new") << file << "Colours" << "Paper" << file + "\r\n\r\n[Colours]\r\nPaper=9\r\n";
+        QTest::newRow("later duplicate, the one read")
+            << QByteArray("[S]\nK=1\n;c\nK=2\n") << "S" << "K" << QByteArray("[S]\nK=1\n;c\nK=9\n");
+    }
+    void writesKeepTheUsersLines()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString path = dir.path() + QLatin1String("/TAGSMITH.ini");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size());
+        f.close();
+        QVERIFY(IniSettingsStore(path).write(section, key, QStringLiteral("9")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), after);
+    }
+
     void garbageAndDuplicatesAreTolerated()
     {
         const IniDocument doc = parseIni("junk line\n=novalue\n[Settings]\nHeight=100\r\n"

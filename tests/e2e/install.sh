@@ -35,6 +35,21 @@ done
 [ "$(readlink -f "$P/bin/tagsmith")" = "$(readlink -f "$P/lib/tagsmith/tagsmith")" ] || fail "bin/tagsmith points elsewhere"
 cmp -s "$P/share/tagsmith/spell.dat" "$BUILD/tools/spell.dat" || fail "installed spell.dat differs from the built one"
 grep -q '<svg' "$P/share/icons/hicolor/scalable/apps/tagsmith.svg" || fail "icon is not SVG"
+for size in 16 24 32 48 64 128 256; do
+    file "$P/share/icons/hicolor/${size}x${size}/apps/tagsmith.png" | grep -q "PNG image data, $size x $size" \
+        || fail "no ${size}px PNG icon"
+done
+# The licence: GPL-3.0-or-later in a machine-readable copyright and the metainfo.
+head -1 "$P/share/doc/tagsmith/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    || fail "copyright is not machine-readable"
+grep -q '^License: GPL-3+' "$P/share/doc/tagsmith/copyright" || fail "copyright names no GPL-3+"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$P/share/metainfo/org.tagsmith.tagsmith.metainfo.xml" \
+    || fail "metainfo names no GPL-3.0-or-later"
+# --help and --version need no display and write nothing.
+[ "$(env -u DISPLAY -u QT_QPA_PLATFORM HOME="$WORK/nohome" "$P/bin/tagsmith" --version)" = "Tagsmith $(sed -n 's/^project(Tagsmith VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")" ] \
+    || fail "--version does not print the project's version"
+env -u DISPLAY -u QT_QPA_PLATFORM HOME="$WORK/nohome" "$P/bin/tagsmith" --help | grep -q '^Usage: tagsmith' || fail "--help prints no usage"
+[ ! -e "$WORK/nohome" ] || fail "--help or --version wrote into the home folder"
 
 D="$P/share/applications/tagsmith.desktop"
 for line in '[Desktop Entry]' 'Type=Application' 'Name=Tagsmith' 'Icon=tagsmith' \
@@ -79,6 +94,7 @@ for f in bin/tagsmith lib/tagsmith/tagsmith_preview.so share/tagsmith/default.ht
          share/metainfo/org.tagsmith.tagsmith.metainfo.xml share/icons/hicolor/scalable/apps/tagsmith.svg; do
     grep -q " ./usr/$f\$" "$WORK/contents" || fail "$f not in the package"
 done
+[ "$(dpkg-deb -f "$DEB" Recommends)" = "xdg-utils" ] || fail "the package does not recommend xdg-utils"
 if command -v lintian >/dev/null; then
     lintian --fail-on error "$DEB" >"$WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian.log")"
 fi

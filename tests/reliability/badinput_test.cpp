@@ -31,7 +31,10 @@
 #include <QTimer>
 #include <QApplication>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 
 namespace {
@@ -332,7 +335,63 @@ private slots:
         QVERIFY(!QFileInfo::exists(f.app.path() + QStringLiteral("/project/default")));
     }
 
+    void pageNameThatIsNotUtf8()
+    {
+        // Such a name cannot be spelt back to the file: it is not listed (the
+        // status line says so), and nothing is written under the name
+        // Tagsmith could spell instead.
+        EditorFixture f;
+        f.page(QStringLiteral("b.htm"), "B");
+        const QString folder = f.app.path() + QStringLiteral("/project/default");
+        const QByteArray name = QFile::encodeName(folder) + "/caf\xe9.htm";
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        QVERIFY(fd >= 0 && ::write(fd, "old", 3) == 3 && ::close(fd) == 0);
+        frmEditor &e = f.start();
+        QCOMPARE(e.pageCount(), 1);
+        QVERIFY(f.fake.messages.shown.isEmpty());
+        QVERIFY(e.StatusNote->text().startsWith(QStringLiteral("Not listed: 1 file named like a page")));
+        e.mnuFileItem[4]->trigger(); // Save Page
+        QVERIFY(e.ExitEditor(CloseReason::ControlMenu));
+        int entries = 0; // read raw: Qt skips the name it cannot spell
+        DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+        QVERIFY(dir);
+        while (const dirent *entry = ::readdir(dir))
+            entries += entry->d_name[0] != '.';
+        ::closedir(dir);
+        QCOMPARE(entries, 2);
+        struct stat st;
+        QVERIFY(::stat(name.constData(), &st) == 0 && st.st_size == 3);
+    }
+
     // ------------------------------------------------------------ settings
+
+    void settingsFileInTheWay_data()
+    {
+        QTest::addColumn<QString>("inTheWay"); // what stands where the file or its folder should be
+        QTest::newRow("settings file is a folder") << QStringLiteral("TAGSMITH/TAGSMITH.ini");
+        QTest::newRow("its folder is a file (XDG_CONFIG_HOME a file)") << QStringLiteral("TAGSMITH");
+    }
+    void settingsFileInTheWay()
+    {
+        QFETCH(QString, inTheWay);
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/TAGSMITH/TAGSMITH.ini");
+        const QString blocker = dir.path() + u'/' + inTheWay;
+        if (inTheWay.endsWith(QLatin1String(".ini")))
+            QVERIFY(QDir().mkpath(blocker));
+        else
+            QVERIFY(writeFileSafely(blocker, "a file of the user's"));
+        IniSettingsStore store(path);
+        QStringList told;
+        store.setFailureHandler([&told](const QString &message) { told << message; });
+        QVERIFY(!store.write(SettingsKeys::Settings, SettingsKeys::ToolBar, QStringLiteral("1")));
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told[0].contains(path));
+        QCOMPARE(store.read(SettingsKeys::Settings, SettingsKeys::ToolBar, {}), QStringLiteral("1")); // for this run
+        QByteArray bytes;
+        QCOMPARE(readWholeFile(blocker, bytes), !QFileInfo(blocker).isDir());
+        QVERIFY(QFileInfo(blocker).isDir() || bytes == "a file of the user's");
+    }
 
     void settingsFileWithGarbage()
     {

@@ -1,6 +1,7 @@
 // Nothing the user typed or another program wrote is lost: failed writes,
 // other programs and other instances, characters outside a page's code page,
 // crashes and the session ending, each under real conditions.
+#include "core/PageGuard.h"
 #include "core/PageOps.h"
 #include "core/PageText.h"
 #include "core/RecoveryStore.h"
@@ -11,11 +12,13 @@
 #include "project/webNew.h"
 #include "support/EditorFixture.h"
 #include "support/FileSizeLimit.h"
+#include "editor/ImageButton.h"
 #include "project/ModalDriver.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -25,6 +28,9 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -344,6 +350,113 @@ private slots:
         QCOMPARE(f.app.read(QStringLiteral("project/default/a.htm")), kPageA + "typed");
     }
 
+    // A page refused at open keeps its bytes whatever command runs, and the
+    // editing area takes no typing that would have nowhere to go.
+    void refusedPageIsNeverWritten_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char *c : {"Save Page", "Save button", "spelling", "preview", "close box"})
+            QTest::newRow(c) << QString::fromLatin1(c);
+    }
+    void refusedPageIsNeverWritten()
+    {
+        QFETCH(QString, command);
+        EditorFixture f;
+        f.fake.settings.write(SettingsKeys::Settings, SettingsKeys::CBrowser, QStringLiteral("0"));
+        const QString big = f.page(QStringLiteral("a.htm"), "");
+        f.page(QStringLiteral("b.htm"), "<TITLE>B</TITLE>");
+        QVERIFY(QFile::resize(big, kMaxReadBytes + 1)); // one byte too many, sparse
+        const FileStamp before = stampFile(big);
+        frmEditor &e = f.start();
+        QCOMPARE(f.fake.messages.texts(), QStringList{kOpenErrorText});
+        QVERIFY(!f.box().isEnabled());
+        QVERIFY(e.StatusNote->text().startsWith(QStringLiteral("a.htm could not be opened")));
+        const QString onScreen = f.box().text();
+        QTest::keyClicks(&f.box(), QStringLiteral("typed"));
+        QCOMPARE(f.box().text(), onScreen);
+        if (command == QLatin1String("Save Page"))
+            e.mnuFileItem[4]->trigger();
+        else if (command == QLatin1String("Save button"))
+            QTest::mouseClick(e.BtnSave, Qt::LeftButton);
+        else if (command == QLatin1String("spelling")) {
+            whenModal<QDialog>([](QDialog *) {});
+            e.mnuToolsItm[0]->trigger();
+        } else if (command == QLatin1String("preview"))
+            e.mnuFileItem[9]->trigger();
+        else
+            QVERIFY(e.ExitEditor(CloseReason::ControlMenu));
+        QVERIFY(stampFile(big) == before);
+        QCOMPARE(QFileInfo(big).size(), kMaxReadBytes + 1);
+        if (command == QLatin1String("close box"))
+            return;
+        // The next page that opens takes typing again.
+        choose(e, 1);
+        QVERIFY(f.box().isEnabled());
+        QVERIFY(e.StatusNote->text().isEmpty());
+        QVERIFY(stampFile(big) == before);
+    }
+
+    // After a crash, recovery never puts the journal's text over what another
+    // program wrote into the page since, and of two journals of one page the
+    // newest is offered, the other kept as a copy.
+    void recoveryKeepsNewerWorkOnDisk_data()
+    {
+        QTest::addColumn<QByteArray>("outside"); // written after the crash by another program
+        QTest::addColumn<int>("runs");           // runs that crashed with unsaved text
+        QTest::newRow("page as it was") << QByteArray() << 1;
+        QTest::newRow("page changed since") << QByteArray("newer") << 1;
+        QTest::newRow("two crashed runs") << QByteArray() << 2;
+    }
+    void recoveryKeepsNewerWorkOnDisk()
+    {
+        QFETCH(QByteArray, outside);
+        QFETCH(int, runs);
+        EditorFixture f;
+        const QString a = f.page(QStringLiteral("a.htm"), kPageA);
+        f.page(QStringLiteral("b.htm"), "B");
+        QTemporaryDir state;
+        struct Run {
+            Run(EditorFixture &f, const QString &dir)
+                : store(dir), desktop(withRecovery(f.fake, store)), appState(f.state), e(appState, desktop) {}
+            RecoveryStore store;
+            Platform desktop;
+            AppState appState;
+            frmEditor e;
+        };
+        {
+            std::vector<std::unique_ptr<Run>> alive; // all at once, so none finds the other's journal
+            for (int n = 1; n <= runs; ++n) {
+                alive.push_back(std::make_unique<Run>(f, state.path()));
+                alive.back()->e.load();
+                alive.back()->e.editorWidget()->setSelStart(0);
+                QTest::keyClicks(alive.back()->e.editorWidget(), QStringLiteral("run%1").arg(n));
+                QTRY_VERIFY_WITH_TIMEOUT(filesIn(state.path(), QStringLiteral("journal-*.txt")).size() == n, 2500);
+            }
+        } // the runs end here without saving, as in a crash
+        if (!outside.isEmpty())
+            writeFromOutside(a, outside);
+
+        f.fake.messages.answers << MessageAnswer::Yes << MessageAnswer::No; // restore; keep the other's version
+        Run next(f, state.path());
+        next.e.load();
+        QCOMPARE(f.fake.messages.shown.value(0).title, QStringLiteral("Recover Page"));
+        const QByteArray newest = QStringLiteral("run%1").arg(runs).toUtf8() + kPageA;
+        QCOMPARE(next.e.txtEdit().text(), QString::fromUtf8(newest));
+        choose(next.e, 1); // the page switch writes the recovered text back
+        QCOMPARE(f.fake.messages.shown.size(), outside.isEmpty() ? 1 : 2);
+        if (!outside.isEmpty())
+            QVERIFY(f.fake.messages.shown[1].defaultNo);
+        QCOMPARE(f.app.read(QStringLiteral("project/default/a.htm")), outside.isEmpty() ? newest : outside);
+        // The text not written into the page is in a copy.
+        const QStringList kept = filesIn(next.store.copiesFolder());
+        QCOMPARE(kept.size(), outside.isEmpty() && runs == 1 ? 0 : 1);
+        if (!kept.isEmpty()) {
+            QByteArray copy;
+            QVERIFY(readWholeFile(next.store.copiesFolder() + u'/' + kept[0], copy));
+            QCOMPARE(copy, "run1" + kPageA);
+        }
+    }
+
     // ------------------------------------------------------------ code page
 
     void windows1252PagesKeepEveryCharacter()
@@ -464,6 +577,26 @@ private slots:
         QVERIFY(f.fake.settings.contains(SettingsKeys::Settings, SettingsKeys::Height));
         QVERIFY(f.fake.messages.shown.isEmpty());
         QVERIFY(f.fake.end.ended());
+    }
+
+    void sessionEndWithNowhereToKeepTheTextStaysOpen()
+    {
+        EditorFixture f;
+        f.page(QStringLiteral("a.htm"), kPageA);
+        const QString blocker = f.app.write(QStringLiteral("state"), "a file where the journals should go");
+        RecoveryStore store(blocker + QStringLiteral("/TAGSMITH"));
+        Platform desktop = withRecovery(f.fake, store);
+        frmEditor e(f.state, desktop);
+        e.load();
+        typeAtEnd(e, QStringLiteral("typed"));
+        const QString project = f.app.path() + QStringLiteral("/project");
+        QVERIFY(QDir(project).rename(QStringLiteral("default"), QStringLiteral("moved")));
+        QVERIFY(!e.ExitEditor(CloseReason::AppShutdown)); // SIGTERM: neither page nor journal takes the text
+        QVERIFY(!f.fake.end.ended());
+        QCOMPARE(e.txtEdit().text(), QString::fromUtf8(kPageA) + QStringLiteral("typed"));
+        QVERIFY(QDir(project).rename(QStringLiteral("moved"), QStringLiteral("default")));
+        QVERIFY(e.ExitEditor(CloseReason::AppShutdown)); // told again once the disk takes it
+        QCOMPARE(f.app.read(QStringLiteral("project/default/a.htm")), kPageA + "typed");
     }
 
     void pipesAreNotPages()

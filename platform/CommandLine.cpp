@@ -1,0 +1,42 @@
+#include "platform/CommandLine.h"
+
+CommandLine parseCommandLine(const QStringList &args)
+{
+    CommandLine cl;
+    bool options = true;
+    for (const QString &arg : args) {
+        if (options && arg == QStringLiteral("--")) {
+            options = false;
+        } else if (options && (arg == QStringLiteral("--help") || arg == QStringLiteral("-h"))) {
+            return {CommandLine::Action::Help, {}, {}};
+        } else if (options && arg == QStringLiteral("--version")) {
+            return {CommandLine::Action::Version, {}, {}};
+        } else if (options && arg == QStringLiteral("--check")) {
+            cl.action = CommandLine::Action::Check;
+        } else if (options && arg.startsWith(u'-') && arg.size() > 1) {
+            return {CommandLine::Action::Error, {}, QStringLiteral("tagsmith: unknown option \"%1\"").arg(arg)};
+        } else {
+            cl.files << arg;
+        }
+    }
+    if (cl.action == CommandLine::Action::Check && cl.files.isEmpty())
+        return {CommandLine::Action::Error, {}, QStringLiteral("tagsmith: --check needs at least one page")};
+    return cl;
+}
+
+QString usageText()
+{
+    return QStringLiteral("Usage: tagsmith [--help] [--version] [PAGE]\n"
+                          "       tagsmith --check PAGE...\n"
+                          "\n"
+                          "Tagsmith edits hand-written HTML pages, kept in projects.\n"
+                          "\n"
+                          "  PAGE         open this page of a project (a .htm or .html file in a\n"
+                          "               project folder) instead of starting with the Project Manager\n"
+                          "  --check      check the pages' markup and links and print the problems as\n"
+                          "               FILE:LINE:COL: error|warning|info: message, without a window\n"
+                          "  --help       print this help and end\n"
+                          "  --version    print the version and end\n");
+}
+
+QString versionText() { return QStringLiteral("Tagsmith " TAGSMITH_VERSION); }
