@@ -4,6 +4,7 @@
 #include "core/MarkupSpot.h"
 #include "editor/ScintillaTextBox.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 namespace {
@@ -74,13 +75,21 @@ void TagCompletion::apply(bool enabled)
     box().registerImage(kBlankImage, blank);
 }
 
+bool TagCompletion::onAScreen(long pos) const
+{
+    // The component places its list by the screen under the caret and fails
+    // where there is none (a window moved off every screen, a virtual display).
+    const QPoint at(int(sci(Sci::SCI_POINTXFROMPOSITION, 0, pos)), int(sci(Sci::SCI_POINTYFROMPOSITION, 0, pos)));
+    return QGuiApplication::screenAt(box().viewport()->mapToGlobal(at)) != nullptr;
+}
+
 bool TagCompletion::isListShown() const { return sci(Sci::SCI_AUTOCACTIVE) != 0; }
 
 void TagCompletion::charAdded(int ch)
 {
     const long caret = sci(Sci::SCI_GETCURRENTPOS);
     const QByteArrayView text = box().utf8();
-    if (!mayOpenList(text, caret, ch))
+    if (!mayOpenList(text, caret, ch) || !onAScreen(caret))
         return;
     const MarkupSpot spot = markupSpotAt(text, caret);
     const qsizetype typed = caret - spot.wordStart;

@@ -19,4 +19,5 @@ protected:
 
 private:
     void charAdded(int ch);
+    bool onAScreen(long pos) const;
 };
