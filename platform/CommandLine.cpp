@@ -19,8 +19,6 @@ CommandLine parseCommandLine(const QStringList &args)
             cl.files << arg;
         }
     }
-    if (cl.action == CommandLine::Action::Check && cl.files.isEmpty())
-        return {CommandLine::Action::Error, {}, QStringLiteral("tagsmith: --check needs at least one page")};
     return cl;
 }
 

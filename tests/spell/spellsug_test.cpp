@@ -220,8 +220,9 @@ private slots:
         writeDictionary(f.app, kWords);
         f.page(QStringLiteral("a.htm"), "<p>page</p>");
         frmEditor &editor = f.start();
-        // The numbered Tools items are unchanged; the new item follows them.
-        QCOMPARE(editor.mnuToolsItm.size(), 12);
+        // The numbered Tools items are unchanged; the new items follow them
+        // (and the HTML check's two).
+        QCOMPARE(editor.mnuToolsItm.size(), 14);
         QCOMPARE(editor.mnuToolsItm[0]->text(), QStringLiteral("&Check Spelling..."));
         QCOMPARE(editor.mnuToolsItm[2]->text(), QStringLiteral("&Explore Project"));
         auto *item = editor.findChild<QAction *>(QStringLiteral("mnuToolsSpellWord"));
