@@ -33,11 +33,11 @@ static void setUp(void)
     if (ready)
         return;
     ready = 1;
-    const char *spec = getenv("TAGSMITH_FAIL"), *u = getenv("TAGSMITH_FAIL_UNDER"), *l = getenv("TAGSMITH_FAIL_LOG");
-    if (!spec)
+    const char *rule = getenv("TAGSMITH_FAIL"), *u = getenv("TAGSMITH_FAIL_UNDER"), *l = getenv("TAGSMITH_FAIL_LOG");
+    if (!rule)
         return;
     char errName[32] = "", mode[32] = "";
-    if (sscanf(spec, "%31[^:]:%ld:%31[^:]:%31s", want, &nth, errName, mode) < 3) {
+    if (sscanf(rule, "%31[^:]:%ld:%31[^:]:%31s", want, &nth, errName, mode) < 3) {
         want[0] = 0;
         return;
     }

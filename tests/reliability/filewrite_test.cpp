@@ -50,7 +50,7 @@ struct Site {
         p.waitForFinished();
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
-    // Runs the writer as root or as nobody, with fail (a TAGSMITH_FAIL spec) preloaded; whether it reported success.
+    // Runs the writer as root or as nobody, with fail (a TAGSMITH_FAIL rule) preloaded; whether it reported success.
     bool write(const QString &who, const QString &fail = QString()) const
     {
         QProcess p;
