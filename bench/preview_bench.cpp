@@ -41,7 +41,9 @@ bool waitForRender(LivePreview &pane, int count)
 }
 
 // A character typed, then the time from the end of the pause to the copy
-// rendered in the pane (annotating, handing over, loading, scrolling back).
+// rendered in the pane. Typed at the end of the page (after its last
+// paragraph: the copy is loaded again, annotated, handed over, scrolled
+// back) or into a paragraph halfway down (its content changed in place).
 void BM_PreviewUpdate(benchmark::State &state)
 {
     EditorFixture f;
@@ -51,17 +53,28 @@ void BM_PreviewUpdate(benchmark::State &state)
         state.SkipWithError("the preview's engine does not run here");
         return;
     }
+    ScintillaTextBox &box = *editor.editorWidget();
+    if (state.range(1)) {
+        const QByteArrayView text = box.utf8();
+        box.setSelStart(int(text.toByteArray().indexOf("</P>", text.size() / 2)));
+    }
+    const int patches = pane.patchCount();
     for (auto _ : state) {
         const int renders = pane.renderCount();
-        editor.editorWidget()->insertAfterCaret(QStringLiteral("x"));
+        box.insertAfterCaret(QStringLiteral("x"));
         if (!waitForRender(pane, renders + 1)) {
             state.SkipWithError("no render");
             return;
         }
         state.SetIterationTime(double(pane.lastRenderMs()) / 1000.0);
     }
+    state.counters["in_place"] = pane.patchCount() - patches;
 }
-BENCHMARK(BM_PreviewUpdate)->Arg(1024)->Arg(100 * 1024)->Arg(1024 * 1024)->UseManualTime()->Iterations(10)
+BENCHMARK(BM_PreviewUpdate)
+    ->ArgsProduct({{1024, 100 * 1024, 1024 * 1024}, {0, 1}})
+    ->ArgNames({"bytes", "in_paragraph"})
+    ->UseManualTime()
+    ->Iterations(10)
     ->Unit(benchmark::kMillisecond);
 
 // One keystroke at the end of a 1 MB page and everything the event loop

@@ -3,6 +3,7 @@
 #include "editor/ScintillaTextBox.h"
 #include "preview/PreviewModule.h"
 #include "preview/PreviewPane.h"
+#include "preview/PreviewPatch.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -76,7 +77,14 @@ LivePreview::LivePreview(ScintillaTextBox &box, Hooks hooks, QWidget *parent)
         showNote(count == 1 ? tr("1 remote file not loaded (Options > Environment can allow them)")
                             : tr("%1 remote files not loaded (Options > Environment can allow them)").arg(count));
     };
-    m_pane->failed = [this](const QString &why) { showNote(why); };
+    m_pane->failed = [this](const QString &why) {
+        m_shown.clear();
+        showNote(why);
+    };
+    m_pane->patchFailed = [this] {
+        m_shown.clear();
+        load();
+    };
 
     m_pause.setSingleShot(true);
     connect(&m_pause, &QTimer::timeout, this, &LivePreview::render);
@@ -115,6 +123,7 @@ void LivePreview::textChanged()
 void LivePreview::pageChanged()
 {
     m_stale = true;
+    m_shown.clear();
     m_revealed = -1;
     if (m_pane && isVisible())
         m_pause.start(0); // after the switch has settled on the new page's path
@@ -132,13 +141,31 @@ void LivePreview::render()
     m_waiting.invalidate();
     m_stale = false;
     m_clock.start();
-    m_copy = annotatePage(m_box.utf8());
+    QByteArray text = m_box.utf8().toByteArray();
+    PreviewCopy copy = annotatePage(text);
+    // An edit inside one element's text changes just that element: no new
+    // load, no scripts run again, the place kept as it is.
+    const auto patch = m_shown.isEmpty() ? std::nullopt : previewPatch(m_shown, m_copy, text, copy);
+    m_copy = std::move(copy);
+    m_shown = std::move(text);
+    const bool patched = patch && m_pane->patch(patch->element, patch->inner);
+    if (patched)
+        ++m_patches;
+    else
+        load();
+    // A new load scrolls to the caret's element once loaded; a patch left the
+    // place as it was, and the element typed in stays where it is.
+    const int element = elementAt(m_copy, caretByte());
+    if (element >= 0 && !(patched && element == m_revealed))
+        m_pane->reveal(element);
+    m_revealed = element;
+}
+
+void LivePreview::load()
+{
     showNote({});
     const QUrl base = m_hooks.base ? m_hooks.base() : QUrl();
     m_pane->render(forEngine(m_copy.html, base), base);
-    m_revealed = elementAt(m_copy, caretByte());
-    if (m_revealed >= 0)
-        m_pane->reveal(m_revealed); // once the copy has loaded
 }
 
 void LivePreview::followCaret()

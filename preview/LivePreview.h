@@ -37,6 +37,7 @@ public:
     QWidget *view() const; // the engine's widget, or null
     qint64 lastRenderMs() const { return m_lastRenderMs; } // end of the pause to rendered
     int renderCount() const { return m_renders; }
+    int patchCount() const { return m_patches; } // renders that changed the page in place
 
     static constexpr int kPauseMs = 150;
     static constexpr int kLongestWaitMs = 1000;
@@ -50,6 +51,7 @@ protected:
 
 private:
     void render();
+    void load();
     void followCaret();
     void showNote(const QString &text);
     qsizetype caretByte() const;
@@ -59,10 +61,12 @@ private:
     PreviewPane *m_pane = nullptr;
     QLabel *m_note = nullptr;
     PreviewCopy m_copy;
+    QByteArray m_shown; // the text m_copy was made of, while the pane shows it (else empty)
     QTimer m_pause, m_caretPause;
     QElapsedTimer m_waiting, m_clock;
     bool m_stale = true;
     int m_revealed = -1;
     qint64 m_lastRenderMs = -1;
     int m_renders = 0;
+    int m_patches = 0;
 };

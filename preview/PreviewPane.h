@@ -20,6 +20,11 @@ public:
     // for the page at `base`, keeping the scroll position of what was shown
     // before.
     virtual void render(const QByteArray &html, const QUrl &base) = 0;
+    // Replaces the content of element N (its data-ts attribute) in the page
+    // shown with `inner`, keeping everything else as it is. False when no
+    // page is there to change (one is loading); `patchFailed` reports an
+    // element not found.
+    virtual bool patch(int element, const QByteArray &inner) = 0;
     // Scrolls element N (its data-ts attribute) into view and outlines it.
     virtual void reveal(int element) = 0;
     // Whether requests outside the local file system may go out.
@@ -27,6 +32,7 @@ public:
 
     // Reports, set by the program before the first render.
     std::function<void(qint64 ms)> rendered;            // render() done, in ms
+    std::function<void()> patchFailed;                  // patch() found no element N
     std::function<void(int element)> elementClicked;    // a click on element N
     std::function<void(const QUrl &url)> linkClicked;   // never opened in the pane
     std::function<void(int count)> remoteBlocked;       // requests blocked so far for this render

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLibraryInfo>
 #include <QOpenGLContext>
 #include <QPointer>
@@ -221,6 +223,30 @@ public:
         m_page->load(m_page->m_copy);
     }
 
+    bool patch(int element, const QByteArray &inner) override
+    {
+        if (m_loading)
+            return false;
+        m_clock.start();
+        // The content as a script's string: a JSON array of one, indexed.
+        const QString literal =
+            QString::fromUtf8(QJsonDocument(QJsonArray{QString::fromUtf8(inner)}).toJson(QJsonDocument::Compact));
+        // Reading a size lays the page out: the figure includes it.
+        const QString script = QStringLiteral("(function (h) { var e = document.querySelector('[data-ts=\"%1\"]');"
+                                              " if (!e) return false; e.innerHTML = h; return e.offsetHeight >= 0; })(%2[0]);")
+                                   .arg(element)
+                                   .arg(literal);
+        m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [this](const QVariant &done) {
+            if (done.toBool()) {
+                if (rendered)
+                    rendered(m_clock.elapsed());
+            } else if (patchFailed) {
+                patchFailed();
+            }
+        });
+        return true;
+    }
+
     void reveal(int element) override
     {
         m_reveal = element;
@@ -232,15 +258,15 @@ public:
 
 private:
     // A copy replaced while loading may report too: the place is put back twice.
+    // One script puts back the place and shows the caret's element; the
+    // figure is taken when it is done.
     void loaded(bool)
     {
         m_loading = false;
-        m_page->runJavaScript(QStringLiteral("window.scrollTo(%1, %2);").arg(m_scroll.x()).arg(m_scroll.y()),
-                              QWebEngineScript::ApplicationWorld);
+        QString script = QStringLiteral("window.scrollTo(%1, %2);").arg(m_scroll.x()).arg(m_scroll.y());
         if (m_reveal >= 0)
-            m_page->runJavaScript(revealScript(m_reveal, false), QWebEngineScript::ApplicationWorld);
-        // The scripts above run in order; the figure is taken once they are done.
-        m_page->runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld, [this](const QVariant &) {
+            script += revealScript(m_reveal, false);
+        m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [this](const QVariant &) {
             if (rendered)
                 rendered(m_clock.elapsed());
         });

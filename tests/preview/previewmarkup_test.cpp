@@ -1,5 +1,6 @@
 // The annotated copy the live preview renders, and the caret's element.
 #include "preview/PreviewMarkup.h"
+#include "preview/PreviewPatch.h"
 
 #include <QtTest>
 
@@ -70,6 +71,54 @@ private slots:
         QCOMPARE(elementAt(copy, page.indexOf("text")), 0);
         QCOMPARE(elementAt(copy, page.indexOf("<b>") + 1), 1);
         QCOMPARE(elementAt(copy, page.size()), 1);
+    }
+    void patch_data()
+    {
+        // The page before and after an edit; the element changed in place and
+        // its new content ("#N" stands for the attribute numbered N), or -1
+        // when only a new load shows the edit as a browser would.
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<int>("element");
+        QTest::addColumn<QByteArray>("inner");
+        const QByteArray twelve = QByteArray("<P>x</P>\r\n").repeated(12);
+        QTest::newRow("text") << QByteArray("<p>ab</p><p>cd</p>") << QByteArray("<p>ab</p><p>cxd</p>") << 1
+                              << QByteArray("cxd");
+        QTest::newRow("the tenth and on") << twelve << QByteArray(twelve).insert(twelve.size() - 6, "y") << 11
+                                          << QByteArray("xy");
+        QTest::newRow("inline element") << QByteArray("<h1>a<b>bc</b>d</h1>") << QByteArray("<h1>a<b>bXc</b>d</h1>") << 1
+                                        << QByteArray("bXc");
+        QTest::newRow("inline element's attribute")
+            << QByteArray("<td>a<b>x</b><!-- <div> --></td>") << QByteArray("<td>a<b class=y>x</b><!-- <div> --></td>")
+            << 0 << QByteArray("a<b#1 class=y>x</b><!-- <div> -->");
+        QTest::newRow("all text deleted") << QByteArray("<li>abc</li>") << QByteArray("<li></li>") << 0 << QByteArray();
+        QTest::newRow("tag added") << QByteArray("<p>ab</p>") << QByteArray("<p>a<i>b</p>") << -1 << QByteArray();
+        QTest::newRow("unfinished tag") << QByteArray("<p>ab</p>") << QByteArray("<p>a<b</p>") << -1 << QByteArray();
+        QTest::newRow("block inside") << QByteArray("<div>a <p>x</p></div>") << QByteArray("<div>ab <p>x</p></div>") << -1
+                                      << QByteArray();
+        QTest::newRow("once a block inside") << QByteArray("<div>a <p>x</p></div>")
+                                             << QByteArray("<div>a <b>x</b></div>") << -1 << QByteArray();
+        QTest::newRow("misnested") << QByteArray("<p><b><i>x</b></i></p>") << QByteArray("<p><b><i>xy</b></i></p>") << -1
+                                   << QByteArray();
+        QTest::newRow("own start tag") << QByteArray("<p class=a>x</p>") << QByteArray("<p class=ab>x</p>") << -1
+                                       << QByteArray();
+        QTest::newRow("two elements") << QByteArray("<p>a</p><p>b</p>") << QByteArray("<p>A</p><p>B</p>") << -1
+                                      << QByteArray();
+        QTest::newRow("preformatted") << QByteArray("<pre>\na</pre>") << QByteArray("<pre>\nab</pre>") << -1
+                                      << QByteArray();
+        QTest::newRow("page with a script") << QByteArray("<script></script><p>a</p>")
+                                            << QByteArray("<script></script><p>ab</p>") << -1 << QByteArray();
+    }
+    void patch()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(int, element);
+        QFETCH(QByteArray, inner);
+        const auto found = previewPatch(before, annotatePage(before), after, annotatePage(after));
+        QCOMPARE(found ? found->element : -1, element);
+        if (found)
+            QCOMPARE(found->inner, QByteArray(inner).replace("#1", " data-ts=\"1\""));
     }
 };
 

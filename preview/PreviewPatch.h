@@ -1,0 +1,23 @@
+#pragma once
+
+#include "preview/PreviewMarkup.h"
+
+#include <optional>
+
+// A change to the page the preview can show without loading the whole copy
+// again: the new content of one element, annotated as the new copy is.
+struct PreviewPatch {
+    int element = -1; // its data-ts number, the same before and after
+    QByteArray inner; // what goes between its start and end tags
+};
+
+// The patch that turns the copy shown (of `before`) into the copy of `after`,
+// or nothing when only a full load shows the change as a browser would: the
+// edit is not inside one element whose content both times holds only text
+// and well-nested inline elements, the number of start tags changed, or the
+// page runs scripts (they may have rebuilt what would be replaced).
+std::optional<PreviewPatch> previewPatch(QByteArrayView before, const PreviewCopy &shown, QByteArrayView after,
+                                         const PreviewCopy &next);
+
+// Where byte `pos` of the page stands in its annotated copy.
+qsizetype copyOffset(const PreviewCopy &copy, qsizetype pos);
