@@ -43,7 +43,9 @@ bool waitForRender(LivePreview &pane, int count)
 // A character typed, then the time from the end of the pause to the copy
 // rendered in the pane. Typed at the end of the page (after its last
 // paragraph: the copy is loaded again, annotated, handed over, scrolled
-// back) or into a paragraph halfway down (its content changed in place).
+// back) or into a paragraph halfway down (its content changed in place),
+// there as text (1) or as an inline element (2: the elements after it are
+// numbered anew).
 void BM_PreviewUpdate(benchmark::State &state)
 {
     EditorFixture f;
@@ -61,7 +63,7 @@ void BM_PreviewUpdate(benchmark::State &state)
     const int patches = pane.patchCount();
     for (auto _ : state) {
         const int renders = pane.renderCount();
-        box.insertAfterCaret(QStringLiteral("x"));
+        box.insertAfterCaret(state.range(1) == 2 ? QStringLiteral("<b>x</b>") : QStringLiteral("x"));
         if (!waitForRender(pane, renders + 1)) {
             state.SkipWithError("no render");
             return;
@@ -71,7 +73,7 @@ void BM_PreviewUpdate(benchmark::State &state)
     state.counters["in_place"] = pane.patchCount() - patches;
 }
 BENCHMARK(BM_PreviewUpdate)
-    ->ArgsProduct({{1024, 100 * 1024, 1024 * 1024}, {0, 1}})
+    ->ArgsProduct({{1024, 100 * 1024, 1024 * 1024}, {0, 1, 2}})
     ->ArgNames({"bytes", "in_paragraph"})
     ->UseManualTime()
     ->Iterations(10)

@@ -148,7 +148,7 @@ void LivePreview::render()
     const auto patch = m_shown.isEmpty() ? std::nullopt : previewPatch(m_shown, m_copy, text, copy);
     m_copy = std::move(copy);
     m_shown = std::move(text);
-    const bool patched = patch && m_pane->patch(patch->element, patch->inner);
+    const bool patched = patch && m_pane->patch(*patch);
     if (patched)
         ++m_patches;
     else

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preview/PreviewPatch.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
@@ -20,11 +22,11 @@ public:
     // for the page at `base`, keeping the scroll position of what was shown
     // before.
     virtual void render(const QByteArray &html, const QUrl &base) = 0;
-    // Replaces the content of element N (its data-ts attribute) in the page
-    // shown with `inner`, keeping everything else as it is. False when no
-    // page is there to change (one is loading); `patchFailed` reports an
+    // Replaces the content of one element in the page shown, numbering the
+    // elements after it anew, keeping everything else as it is. False when
+    // no page is there to change (one is loading); `patchFailed` reports an
     // element not found.
-    virtual bool patch(int element, const QByteArray &inner) = 0;
+    virtual bool patch(const PreviewPatch &patch) = 0;
     // Scrolls element N (its data-ts attribute) into view and outlines it.
     virtual void reveal(int element) = 0;
     // Whether requests outside the local file system may go out.

@@ -71,32 +71,11 @@ bool plainInlineContent(QByteArrayView content, bool inLink)
 }
 
 constexpr int kLookBack = 16; // start tags looked at for the element holding the edit
-} // namespace
 
-qsizetype copyOffset(const PreviewCopy &copy, qsizetype pos)
+// The patch for an edit that replaced [head, editEnd) of `after`.
+std::optional<PreviewPatch> patchAround(QByteArrayView before, const PreviewCopy &shown, QByteArrayView after,
+                                        const PreviewCopy &next, qsizetype head, qsizetype editEnd)
 {
-    // Each start tag before `pos` gained ` data-ts="N"`: 11 bytes and N's
-    // digits, one for each of the n numbers, one more for each from 10 on...
-    const auto n = qsizetype(std::lower_bound(copy.starts.begin(), copy.starts.end(), pos) - copy.starts.begin());
-    qsizetype added = 12 * n;
-    for (qsizetype from = 10; from < n; from *= 10)
-        added += n - from;
-    return pos + added;
-}
-
-std::optional<PreviewPatch> previewPatch(QByteArrayView before, const PreviewCopy &shown, QByteArrayView after,
-                                         const PreviewCopy &next)
-{
-    if (next.scripted || shown.scripted || shown.starts.size() != next.starts.size() || before == after)
-        return std::nullopt;
-    // The edit: what differs between the common start and the common end.
-    const qsizetype shorter = std::min(before.size(), after.size());
-    const qsizetype head = std::mismatch(before.begin(), before.begin() + shorter, after.begin()).first - before.begin();
-    qsizetype tail = 0;
-    while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
-        ++tail;
-    const qsizetype editEnd = after.size() - tail;
-
     // The innermost element around it: a start tag before the edit whose end
     // tag comes after it.
     const int last = elementAt(next, head);
@@ -118,7 +97,46 @@ std::optional<PreviewPatch> previewPatch(QByteArrayView before, const PreviewCop
         if (!plainInlineContent(now, link) || !plainInlineContent(was, link))
             return std::nullopt;
         const qsizetype from = copyOffset(next, pair->tag.end);
-        return PreviewPatch{k, next.html.mid(from, copyOffset(next, pair->partner.start) - from)};
+        const auto oldEnd = std::lower_bound(shown.starts.begin(), shown.starts.end(), pair->partner.start - grown);
+        return PreviewPatch{k, next.html.mid(from, copyOffset(next, pair->partner.start) - from),
+                            int(oldEnd - shown.starts.begin()), int(next.starts.size()) - int(shown.starts.size())};
     }
     return std::nullopt;
+}
+
+constexpr qsizetype kSlide = 64; // places tried for an edit that could stand in several
+} // namespace
+
+std::optional<PreviewPatch> previewPatch(QByteArrayView before, const PreviewCopy &shown, QByteArrayView after,
+                                         const PreviewCopy &next)
+{
+    if (next.scripted || shown.scripted || before == after)
+        return std::nullopt;
+    // The edit: what lies between the common start and the common end. Where
+    // the two overlap ("<b>x</b>" typed before "</p>" could also have gone in
+    // after its "<") the edit may stand in several places: the first, from
+    // the latest, that makes a patch is taken.
+    const qsizetype shorter = std::min(before.size(), after.size());
+    const qsizetype head = std::mismatch(before.begin(), before.begin() + shorter, after.begin()).first - before.begin();
+    qsizetype tail = 0;
+    while (tail < shorter && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    const qsizetype slack = std::min(std::max<qsizetype>(0, head + tail - shorter), kSlide);
+    for (qsizetype at = head; at >= head - slack; --at) {
+        const qsizetype editEnd = std::max(at, after.size() - std::min(tail, shorter - at));
+        if (auto patch = patchAround(before, shown, after, next, at, editEnd))
+            return patch;
+    }
+    return std::nullopt;
+}
+
+qsizetype copyOffset(const PreviewCopy &copy, qsizetype pos)
+{
+    // Each start tag before `pos` gained ` data-ts="N"`: 11 bytes and N's
+    // digits, one for each of the n numbers, one more for each from 10 on...
+    const auto n = qsizetype(std::lower_bound(copy.starts.begin(), copy.starts.end(), pos) - copy.starts.begin());
+    qsizetype added = 12 * n;
+    for (qsizetype from = 10; from < n; from *= 10)
+        added += n - from;
+    return pos + added;
 }

@@ -9,13 +9,17 @@
 struct PreviewPatch {
     int element = -1; // its data-ts number, the same before and after
     QByteArray inner; // what goes between its start and end tags
+    // Elements numbered `after` and up in the copy shown (those after its
+    // content) are numbered `shift` more in the new copy.
+    int after = 0;
+    int shift = 0;
 };
 
 // The patch that turns the copy shown (of `before`) into the copy of `after`,
 // or nothing when only a full load shows the change as a browser would: the
 // edit is not inside one element whose content both times holds only text
-// and well-nested inline elements, the number of start tags changed, or the
-// page runs scripts (they may have rebuilt what would be replaced).
+// and well-nested inline elements, or the page runs scripts (they may have
+// rebuilt what would be replaced).
 std::optional<PreviewPatch> previewPatch(QByteArrayView before, const PreviewCopy &shown, QByteArrayView after,
                                          const PreviewCopy &next);
 

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_EACH=${1:-10}
 BUILD=${BUILD_DIR:-build-fuzz}
-TARGETS=(pagetext titlescan dictionary profiler printlayout ini tagpairs markupspot checkscan)
+TARGETS=(pagetext titlescan dictionary profiler printlayout ini tagpairs markupspot previewpatch checkscan)
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
       -DTAGSMITH_FUZZ=ON -DTAGSMITH_TESTS=OFF -DTAGSMITH_BENCH=OFF > /dev/null
 cmake --build "$BUILD" -j"$(nproc)" --target fuzzers

@@ -223,19 +223,26 @@ public:
         m_page->load(m_page->m_copy);
     }
 
-    bool patch(int element, const QByteArray &inner) override
+    bool patch(const PreviewPatch &patch) override
     {
         if (m_loading)
             return false;
         m_clock.start();
         // The content as a script's string: a JSON array of one, indexed.
-        const QString literal =
-            QString::fromUtf8(QJsonDocument(QJsonArray{QString::fromUtf8(inner)}).toJson(QJsonDocument::Compact));
-        // Reading a size lays the page out: the figure includes it.
-        const QString script = QStringLiteral("(function (h) { var e = document.querySelector('[data-ts=\"%1\"]');"
-                                              " if (!e) return false; e.innerHTML = h; return e.offsetHeight >= 0; })(%2[0]);")
-                                   .arg(element)
-                                   .arg(literal);
+        const QString literal = QString::fromUtf8(
+            QJsonDocument(QJsonArray{QString::fromUtf8(patch.inner)}).toJson(QJsonDocument::Compact));
+        // The elements after it are numbered anew before the new ones come
+        // in; reading a size lays the page out, so the figure includes it.
+        const QString script =
+            QStringLiteral("(function (h) { var e = document.querySelector('[data-ts=\"%1\"]');"
+                           " if (!e) return false;"
+                           " if (%3) document.querySelectorAll('[data-ts]').forEach(function (x) {"
+                           "   var n = +x.getAttribute('data-ts'); if (n >= %2) x.setAttribute('data-ts', n + %3); });"
+                           " e.innerHTML = h; return e.offsetHeight >= 0; })(%4[0]);")
+                .arg(patch.element)
+                .arg(patch.after)
+                .arg(patch.shift)
+                .arg(literal);
         m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [this](const QVariant &done) {
             if (done.toBool()) {
                 if (rendered)

@@ -86,12 +86,18 @@ private slots:
                               << QByteArray("cxd");
         QTest::newRow("the tenth and on") << twelve << QByteArray(twelve).insert(twelve.size() - 6, "y") << 11
                                           << QByteArray("xy");
+        QTest::newRow("element typed") << QByteArray("<BODY>\r\n<P>a b.</P>\r\n<P>c.</P>") << QByteArray("<BODY>\r\n<P>a b.<b>x</b></P>\r\n<P>c.</P>")
+                                       << 1 << QByteArray("a b.<b#2>x</b>");
+        QTest::newRow("element removed") << QByteArray("<p>a<i>b</i><b>c</b></p><p>") << QByteArray("<p>a<b>c</b></p><p>")
+                                         << 0 << QByteArray("a<b#1>c</b>");
         QTest::newRow("inline element") << QByteArray("<h1>a<b>bc</b>d</h1>") << QByteArray("<h1>a<b>bXc</b>d</h1>") << 1
                                         << QByteArray("bXc");
         QTest::newRow("inline element's attribute")
             << QByteArray("<td>a<b>x</b><!-- <div> --></td>") << QByteArray("<td>a<b class=y>x</b><!-- <div> --></td>")
             << 0 << QByteArray("a<b#1 class=y>x</b><!-- <div> -->");
         QTest::newRow("all text deleted") << QByteArray("<li>abc</li>") << QByteArray("<li></li>") << 0 << QByteArray();
+        QTest::newRow("element added") << QByteArray("<p>ab</p><br><p>c</p>") << QByteArray("<p>a<i>b</i></p><br><p>c</p>")
+                                       << 0 << QByteArray("a<i#1>b</i>");
         QTest::newRow("tag added") << QByteArray("<p>ab</p>") << QByteArray("<p>a<i>b</p>") << -1 << QByteArray();
         QTest::newRow("unfinished tag") << QByteArray("<p>ab</p>") << QByteArray("<p>a<b</p>") << -1 << QByteArray();
         QTest::newRow("block inside") << QByteArray("<div>a <p>x</p></div>") << QByteArray("<div>ab <p>x</p></div>") << -1
@@ -117,8 +123,17 @@ private slots:
         QFETCH(QByteArray, inner);
         const auto found = previewPatch(before, annotatePage(before), after, annotatePage(after));
         QCOMPARE(found ? found->element : -1, element);
-        if (found)
-            QCOMPARE(found->inner, QByteArray(inner).replace("#1", " data-ts=\"1\""));
+        if (!found)
+            return;
+        for (char n = '1'; n <= '9'; ++n)
+            inner.replace(QByteArray("#") + n, QByteArray(" data-ts=\"") + n + '"');
+        QCOMPARE(found->inner, inner);
+        // The first element after the content, renumbered: the same tag.
+        const PreviewCopy shown = annotatePage(before), next = annotatePage(after);
+        const size_t was = size_t(found->after), now = size_t(found->after + found->shift);
+        QCOMPARE(was < shown.starts.size(), now < next.starts.size());
+        if (was < shown.starts.size())
+            QCOMPARE(before.size() - shown.starts[was], after.size() - next.starts[now]);
     }
 };
 
