@@ -7,7 +7,7 @@
 #include "core/SettingsKeys.h"
 #include "editor/MenuItems.h"
 #include "editor/ScintillaTextBox.h"
-#include "editor/SplitHandle.h"
+#include "preview/SplitHandle.h"
 #include "editor/Twips.h"
 #include "platform/Desktop.h"
 #include "platform/Platform.h"

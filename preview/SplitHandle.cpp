@@ -1,4 +1,4 @@
-#include "editor/SplitHandle.h"
+#include "preview/SplitHandle.h"
 
 #include <QMouseEvent>
 #include <QStyle>
