@@ -11,20 +11,20 @@
 #include <QVBoxLayout>
 
 namespace {
-// The copy as the engine reads it: UTF-8 whatever the page declares (the
-// text on screen is UTF-8), relative addresses resolved from the page.
-QByteArray forEngine(const QByteArray &html, const QUrl &base)
+// The copy with relative addresses resolved from the page.
+QByteArray withBase(const QByteArray &html, const QUrl &base)
 {
-    QByteArray head("\xEF\xBB\xBF");
-    if (base.isValid()) {
-        QByteArray href = base.toEncoded();
-        href.replace('&', "&amp;").replace('"', "&quot;");
-        QByteArray element = "<base href=\"" + href + "\">";
-        const qsizetype at = headPlace(html);
-        return head + html.left(at) + element + html.mid(at);
-    }
-    return head + html;
+    if (!base.isValid())
+        return html;
+    QByteArray href = base.toEncoded();
+    href.replace('&', "&amp;").replace('"', "&quot;");
+    const qsizetype at = headPlace(html);
+    return html.left(at) + "<base href=\"" + href + "\">" + html.mid(at);
 }
+
+// The copy as the engine loads it: UTF-8 whatever the page declares (the
+// text on screen is UTF-8).
+QByteArray forEngine(const QByteArray &html, const QUrl &base) { return "\xEF\xBB\xBF" + withBase(html, base); }
 } // namespace
 
 LivePreview::LivePreview(ScintillaTextBox &box, Hooks hooks, QWidget *parent)
@@ -59,6 +59,8 @@ LivePreview::LivePreview(ScintillaTextBox &box, Hooks hooks, QWidget *parent)
     m_pane->rendered = [this](qint64) {
         m_lastRenderMs = m_clock.elapsed();
         ++m_renders;
+        m_patches += m_patching ? 1 : 0;
+        m_patching = false;
         emit rendered();
     };
     m_pane->elementClicked = [this](int element) {
@@ -82,6 +84,7 @@ LivePreview::LivePreview(ScintillaTextBox &box, Hooks hooks, QWidget *parent)
         showNote(why);
     };
     m_pane->patchFailed = [this] {
+        m_patching = false;
         m_shown.clear();
         load();
     };
@@ -105,8 +108,16 @@ QWidget *LivePreview::view() const { return m_pane ? m_pane->widget() : nullptr;
 
 void LivePreview::setRemoteAllowed(bool allowed)
 {
-    if (m_pane)
-        m_pane->setRemoteAllowed(allowed);
+    if (!m_pane || allowed == m_remote)
+        return;
+    m_remote = allowed;
+    m_pane->setRemoteAllowed(allowed);
+    // What was blocked, or let through, is asked for again by a new load.
+    if (!m_shown.isEmpty()) {
+        m_shown.clear();
+        if (isVisible())
+            m_pause.start(0);
+    }
 }
 
 void LivePreview::textChanged()
@@ -143,15 +154,17 @@ void LivePreview::render()
     m_clock.start();
     QByteArray text = m_box.utf8().toByteArray();
     PreviewCopy copy = annotatePage(text);
-    // An edit inside one element's text changes just that element: no new
-    // load, no scripts run again, the place kept as it is.
-    const auto patch = m_shown.isEmpty() ? std::nullopt : previewPatch(m_shown, m_copy, text, copy);
+    // An edit changes in the pane just what it changed in the page (one
+    // element's content, or the parts of the page that differ): no new load,
+    // the place kept as it is. Pages with scripts are loaded anew.
+    auto patch = m_shown.isEmpty() ? std::nullopt : previewPatch(m_shown, m_copy, text, copy);
     m_copy = std::move(copy);
     m_shown = std::move(text);
+    if (patch && patch->element < 0)
+        patch->inner = withBase(m_copy.html, base());
     const bool patched = patch && m_pane->patch(*patch);
-    if (patched)
-        ++m_patches;
-    else
+    m_patching = patched;
+    if (!patched)
         load();
     // A new load scrolls to the caret's element once loaded; a patch left the
     // place as it was, and the element typed in stays where it is.
@@ -164,8 +177,7 @@ void LivePreview::render()
 void LivePreview::load()
 {
     showNote({});
-    const QUrl base = m_hooks.base ? m_hooks.base() : QUrl();
-    m_pane->render(forEngine(m_copy.html, base), base);
+    m_pane->render(forEngine(m_copy.html, base()), base());
 }
 
 void LivePreview::followCaret()
@@ -175,6 +187,8 @@ void LivePreview::followCaret()
         m_pane->reveal(element);
     m_revealed = element;
 }
+
+QUrl LivePreview::base() const { return m_hooks.base ? m_hooks.base() : QUrl(); }
 
 qsizetype LivePreview::caretByte() const
 {

@@ -37,7 +37,7 @@ public:
     QWidget *view() const; // the engine's widget, or null
     qint64 lastRenderMs() const { return m_lastRenderMs; } // end of the pause to rendered
     int renderCount() const { return m_renders; }
-    int patchCount() const { return m_patches; } // renders that changed the page in place
+    int patchCount() const { return m_patches; } // renders done by changing the page in place
 
     static constexpr int kPauseMs = 150;
     static constexpr int kLongestWaitMs = 1000;
@@ -55,6 +55,7 @@ private:
     void followCaret();
     void showNote(const QString &text);
     qsizetype caretByte() const;
+    QUrl base() const;
 
     ScintillaTextBox &m_box;
     Hooks m_hooks;
@@ -69,4 +70,6 @@ private:
     qint64 m_lastRenderMs = -1;
     int m_renders = 0;
     int m_patches = 0;
+    bool m_patching = false; // the last render changes the page in place
+    bool m_remote = false;
 };

@@ -65,7 +65,8 @@ PreviewCopy annotatePage(QByteArrayView page)
             copied = nameEnd;
             copy.starts.push_back(i);
             copy.lines.push_back(line);
-            copy.scripted = copy.scripted || TagNames::sameName(tag->name, "script");
+            copy.scripted = copy.scripted || TagNames::sameName(tag->name, "script")
+                            || TagNames::sameName(tag->name, "noscript");
             if (!tag->selfClosing && holdsText(tag->name))
                 next = endOfText(page, next, tag->name);
         }

@@ -15,7 +15,7 @@ struct PreviewCopy {
     // (CR LF, LF and CR each end one).
     std::vector<qsizetype> starts;
     std::vector<int> lines;
-    bool scripted = false; // the page has a script element
+    bool scripted = false; // the page has a script or noscript element
 };
 
 inline constexpr char kPreviewAttribute[] = "data-ts";

@@ -127,7 +127,11 @@ std::optional<PreviewPatch> previewPatch(QByteArrayView before, const PreviewCop
         if (auto patch = patchAround(before, shown, after, next, at, editEnd))
             return patch;
     }
-    return std::nullopt;
+    // Start tags wholly after the edit kept their place from the end.
+    const qsizetype kept = before.size() - std::min(tail, shorter - head);
+    const auto oldEnd = std::lower_bound(shown.starts.begin(), shown.starts.end(), kept);
+    return PreviewPatch{-1, next.html, int(oldEnd - shown.starts.begin()),
+                        int(next.starts.size()) - int(shown.starts.size())};
 }
 
 qsizetype copyOffset(const PreviewCopy &copy, qsizetype pos)

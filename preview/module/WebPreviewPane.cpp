@@ -9,8 +9,6 @@
 #include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QLibraryInfo>
 #include <QOpenGLContext>
 #include <QPointer>
@@ -69,6 +67,85 @@ QString anchorScript(const QString &name)
     return QStringLiteral("(function (n) { var e = document.getElementById(n) || document.getElementsByName(n)[0];"
                           " if (e) e.scrollIntoView(); })('%1');")
         .arg(quoted);
+}
+
+// The scripts that change the page shown in place, called with the new
+// content or copy, the element's number, and the renumbering: elements
+// numbered `after` and up get `shift` more.
+const char kRenumber[] = R"JS(
+  function renumber(after, shift) {
+    if (shift) document.querySelectorAll('[data-ts]').forEach(function (x) {
+      var n = +x.getAttribute('data-ts'); if (n >= after) x.setAttribute('data-ts', n + shift); });
+  })JS";
+
+// New content for one element.
+const QString kPatchElement = QStringLiteral("(function (h, element, after, shift) {") + QLatin1String(kRenumber)
+                              + QStringLiteral(R"JS(
+  var e = document.querySelector('[data-ts="' + element + '"]');
+  if (!e) return false;
+  renumber(after, shift);
+  e.innerHTML = h;
+  return e.offsetHeight >= 0;
+})(%4, %1, %2, %3);)JS");
+
+// A new copy, read as the engine would load it; just the nodes that differ
+// are put in, going down while one element alone differs. False when the
+// head, or the attributes of the page or its body, changed: it is loaded.
+const QString kPatchPage = QStringLiteral("(function (h, element, after, shift) {") + QLatin1String(kRenumber)
+                           + QStringLiteral(R"JS(
+  var doc = new DOMParser().parseFromString(h, 'text/html');
+  function sameAttributes(a, b) {
+    if (a.attributes.length !== b.attributes.length) return false;
+    for (var i = 0; i < a.attributes.length; ++i)
+      if (b.getAttribute(a.attributes[i].name) !== a.attributes[i].value) return false;
+    return true;
+  }
+  renumber(after, shift);
+  if (document.compatMode !== doc.compatMode || !document.head.isEqualNode(doc.head)
+      || !sameAttributes(document.documentElement, doc.documentElement)
+      || !sameAttributes(document.body, doc.body)) return false;
+  // Elements whose children are not to be changed one by one.
+  var whole = /^(TABLE|TBODY|THEAD|TFOOT|TR|SELECT|TEXTAREA|PRE|LISTING|IFRAME|OBJECT|TEMPLATE)$/;
+  var to = document.body, from = doc.body;
+  for (;;) {
+    var a = to.childNodes, b = from.childNodes, i = 0, j = 0;
+    while (i < a.length && i < b.length && a[i].isEqualNode(b[i])) ++i;
+    while (j < a.length - i && j < b.length - i && a[a.length - 1 - j].isEqualNode(b[b.length - 1 - j])) ++j;
+    if (a.length - i - j === 1 && b.length - i - j === 1 && a[i].nodeType === 1 && b[i].nodeType === 1
+        && a[i].tagName === b[i].tagName && sameAttributes(a[i], b[i]) && !whole.test(a[i].tagName)) {
+      to = a[i];
+      from = b[i];
+      continue;
+    }
+    var next = a[a.length - j] || null;
+    Array.prototype.slice.call(a, i, a.length - j).forEach(function (n) { to.removeChild(n); });
+    Array.prototype.slice.call(b, i, b.length - j).forEach(function (n) { to.insertBefore(document.adoptNode(n), next); });
+    return document.body.offsetHeight >= 0;
+  }
+})(%4, %1, %2, %3);)JS");
+
+// `text` as a script's string literal: quotes, backslashes, line ends and
+// control characters escaped (one pass; a 1 MB copy goes through it).
+QString scriptString(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 16 + 2);
+    out += u'"';
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'"' || u == u'\\')
+            out += u'\\', out += c;
+        else if (u == u'\n')
+            out += QLatin1String("\\n");
+        else if (u == u'\r')
+            out += QLatin1String("\\r");
+        else if (u < 0x20 || u == 0x2028 || u == 0x2029)
+            out += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    out += u'"';
+    return out;
 }
 
 bool isLocal(const QUrl &url)
@@ -228,21 +305,14 @@ public:
         if (m_loading)
             return false;
         m_clock.start();
-        // The content as a script's string: a JSON array of one, indexed.
-        const QString literal = QString::fromUtf8(
-            QJsonDocument(QJsonArray{QString::fromUtf8(patch.inner)}).toJson(QJsonDocument::Compact));
-        // The elements after it are numbered anew before the new ones come
-        // in; reading a size lays the page out, so the figure includes it.
-        const QString script =
-            QStringLiteral("(function (h) { var e = document.querySelector('[data-ts=\"%1\"]');"
-                           " if (!e) return false;"
-                           " if (%3) document.querySelectorAll('[data-ts]').forEach(function (x) {"
-                           "   var n = +x.getAttribute('data-ts'); if (n >= %2) x.setAttribute('data-ts', n + %3); });"
-                           " e.innerHTML = h; return e.offsetHeight >= 0; })(%4[0]);")
-                .arg(patch.element)
-                .arg(patch.after)
-                .arg(patch.shift)
-                .arg(literal);
+        const QString literal = scriptString(QString::fromUtf8(patch.inner));
+        // The elements after the edit are numbered anew first, so that what
+        // did not change compares equal; reading a size lays the page out,
+        // so the figure includes it.
+        // One pass over the markers, so that none in the content is read as one.
+        const QString script = (patch.element >= 0 ? kPatchElement : kPatchPage)
+                                   .arg(QString::number(patch.element), QString::number(patch.after),
+                                        QString::number(patch.shift), literal);
         m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [this](const QVariant &done) {
             if (done.toBool()) {
                 if (rendered)

@@ -83,15 +83,20 @@ private slots:
         QCOMPARE(pane->note(), QString());
         f.fake.settings.write(QStringLiteral("Settings"), QStringLiteral("PreviewRemote"), QStringLiteral("0"));
         f.editor->applyEditingOptions();
+        const int loads = pane->renderCount();
         f.box().undo();
+        QTRY_VERIFY_WITH_TIMEOUT(pane->renderCount() > loads, 5000);
     }
     void typingUpdatesWithoutSaving()
     {
-        const int renders = pane->renderCount();
+        const int renders = pane->renderCount(), patches = pane->patchCount();
         const int at = f.box().text().indexOf(QStringLiteral("#ff0000"));
         f.box().replaceRange(at, 7, QStringLiteral("#00ff00"));
+        // A new element too: the pane puts in what differs, numbered anew.
+        f.box().replaceRange(f.box().text().indexOf(QStringLiteral("<img")), 0, QStringLiteral("<hr>"));
         QTRY_VERIFY_WITH_TIMEOUT(countNear(shot(), qRgb(0, 255, 0)) > 500, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(pane->renderCount() > renders, 5000); // drawn before its load is reported
+        QCOMPARE(pane->patchCount(), patches + 1);
         QCOMPARE(countNear(shot(), qRgb(255, 0, 0)), 0);
         QFile file(f.state.CurrentPagePath);
         QVERIFY(file.open(QIODevice::ReadOnly));
