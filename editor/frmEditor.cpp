@@ -385,9 +385,7 @@ void frmEditor::restorePage(const QString &pagePath, const QByteArray &utf8, Tex
         m_state.CurrentProject = folder.fileName();
     m_state.StartingUp = 0;
     updatelist();
-    const int listed = Combo1->findText(page.fileName(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
-    if (listed >= 0)
-        selectListIndex(listed);
+    openPage(page.fileName());
     // The page is shown with the recovered text, not yet saved, whether or
     // not its file could be read.
     m_state.CurrentPagePath = pagePath;
@@ -519,7 +517,10 @@ bool frmEditor::selectListIndex(int index)
 
 bool frmEditor::openPage(const QString &name)
 {
-    const int index = Combo1->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    // The name as listed, else in another case (a link written by hand).
+    int index = Combo1->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index < 0)
+        index = Combo1->findText(name, Qt::MatchFixedString);
     if (index < 0)
         return false;
     if (index == Combo1->currentIndex() && PageLoaded > 0)

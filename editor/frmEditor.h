@@ -85,9 +85,9 @@ public:
     ScintillaTextBox *editorWidget() { return m_txtEdit; }
     QComboBox *pageList() { return Combo1; }
     QString currentPageName() const; // the page list's text
-    // Shows the listed page of that name through the normal page switch
-    // (nothing happens when it is on screen already); false when it is not
-    // listed or could not be switched to.
+    // Shows the listed page of that name (in another case when not listed
+    // as written) through the normal page switch; nothing happens when it is
+    // on screen already. False when it is not listed or could not be switched to.
     bool openPage(const QString &name);
     // Forget the page on screen, so that the next page switch does not write
     // it back (after a page was deleted, or a new page was not written).

@@ -87,19 +87,14 @@ void frmEditor::layoutPreview(int left, int top, int &width, int height)
 void frmEditor::previewLink(const QUrl &url)
 {
     // A page of the current project comes up through the page switch, with
-    // its write-back; everything else goes to the system's browser.
+    // its write-back (the page on screen stays as it is); everything else
+    // goes to the system's browser.
     if (url.isLocalFile()) {
         const QFileInfo target(url.toLocalFile());
         const QFileInfo folder(Paths::projectFolder(m_state.projectsRoot, m_state.CurrentProject));
-        if (QFileInfo(target.absolutePath()) == folder) {
-            int index = Combo1->findText(target.fileName(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
-            if (index < 0)
-                index = Combo1->findText(target.fileName(), Qt::MatchFixedString);
-            if (index >= 0) {
-                Combo1->setCurrentIndex(index);
-                pageSwitch();
-                return;
-            }
+        if (QFileInfo(target.absolutePath()) == folder && Combo1->findText(target.fileName(), Qt::MatchFixedString) >= 0) {
+            openPage(target.fileName());
+            return;
         }
     }
     m_platform.shell.open(url.toString());
