@@ -60,7 +60,9 @@ void run(frmEditor &editor)
     const Plan p = plan(platform.settings, page);
     switch (p.kind) {
     case Plan::Kind::ShellOpen:
-        platform.shell.open(p.pagePath); // the result is not examined
+        // Without an opener (xdg-open) the desktop does nothing: say so.
+        if (!platform.shell.open(p.pagePath))
+            platform.messages.inform(&editor, kNoOpenerText, kNoBrowserTitle, MessageRequest::Icon::Exclamation);
         break;
     case Plan::Kind::StartBrowser:
         // A browser that cannot be started ends the command silently.

@@ -12,6 +12,10 @@ namespace Preview {
 inline const QString kNoBrowserText =
     QStringLiteral("You must specify a web browser in Options or use SnapPreview.");
 inline const QString kNoBrowserTitle = QStringLiteral("Preview Error");
+// When the desktop has no program that opens pages (xdg-open missing).
+inline const QString kNoOpenerText = QStringLiteral(
+    "The page cannot be shown: no program was found that opens web pages on this desktop "
+    "(xdg-open, from the package xdg-utils). Install it, or choose a web browser in Options.");
 
 // Whether "CBrowser" asks for the browser program of "PBrowser" rather than
 // the desktop's default browser. The Options dialog writes only True and

@@ -33,10 +33,21 @@ QString resolve(const QString &dir, const QString &name)
     return plain;
 }
 
+namespace {
+bool below(const QString &path, const QString &folder)
+{
+    const QString clean = QDir::cleanPath(path);
+    return clean == folder || clean.startsWith(folder + u'/');
+}
+} // namespace
+
 QString projectsRoot(const QString &appDir, const QString &userDataDir)
 {
-    // QFileInfo asks access(2), which also says no on a read-only mount.
-    const QString base = QFileInfo(appDir).isWritable() ? appDir : userDataDir + QLatin1String("/TAGSMITH");
+    // Only a portable copy keeps its projects beside itself. QFileInfo asks
+    // access(2), which also says no on a read-only mount.
+    const bool portable = QFileInfo::exists(defaultTemplate(appDir)) && QFileInfo(appDir).isWritable()
+                          && !below(appDir, QStringLiteral("/usr"));
+    const QString base = portable ? appDir : userDataDir + QLatin1String("/TAGSMITH");
     return resolve(base, QStringLiteral("project"));
 }
 
@@ -47,7 +58,42 @@ QString dataDir(const QString &appDir)
     return QDir::cleanPath(appDir + QLatin1String("/" TAGSMITH_DATA_FROM_PROGRAM));
 }
 
-QString projectFolder(const QString &root, const QString &project) { return resolve(root, project); }
+QString projectFolder(const QString &root, const QString &project)
+{
+    return isFolderProject(project) ? QDir::cleanPath(project) : resolve(root, project);
+}
+
+bool isFolderProject(const QString &project) { return project.startsWith(u'/'); }
+
+bool isProject(const QString &project) { return isSafeName(project) || isFolderProject(project); }
+
+QString projectOfFolder(const QString &root, const QString &folder)
+{
+    // The root as given and as the system spells it, for a root reached
+    // through a link.
+    const QString rootPath = QDir::cleanPath(root);
+    const QString rootCanonical = QFileInfo(root).canonicalFilePath();
+    const auto inRoot = [&](const QString &path) {
+        const QFileInfo fi(path);
+        const QString parent = fi.absolutePath();
+        return (parent == rootPath || (!rootCanonical.isEmpty() && parent == rootCanonical))
+               && isSafeName(fi.fileName());
+    };
+    // A project folder may itself be a link below the root: its name wins.
+    const QString absolute = QDir::cleanPath(QDir(folder).absolutePath());
+    if (inRoot(absolute))
+        return QFileInfo(absolute).fileName();
+    const QString canonical = QFileInfo(absolute).canonicalFilePath();
+    const QString path = canonical.isEmpty() ? absolute : canonical;
+    if (inRoot(path))
+        return QFileInfo(path).fileName();
+    return path;
+}
+
+QString projectLabel(const QString &project)
+{
+    return isFolderProject(project) ? QDir::toNativeSeparators(project) : project;
+}
 
 QString pagePath(const QString &root, const QString &project, const QString &page)
 {
@@ -56,6 +102,16 @@ QString pagePath(const QString &root, const QString &project, const QString &pag
 
 QString defaultTemplate(const QString &dataDir) { return resolve(dataDir, QStringLiteral("default.htm")); }
 QString dictionary(const QString &dataDir) { return resolve(dataDir, QStringLiteral("spell.dat")); }
+
+PathKind kindOf(const QString &path)
+{
+    const QFileInfo fi(path);
+    if (!fi.exists())
+        return PathKind::Missing;
+    if (fi.isDir())
+        return PathKind::Folder;
+    return fi.isFile() && isPageName(fi.fileName()) ? PathKind::Page : PathKind::Other;
+}
 
 bool isPageName(const QString &fileName)
 {
@@ -126,7 +182,7 @@ bool ensureProjectsRoot(const QString &root)
 
 bool projectIsWritable(const QString &root, const QString &project)
 {
-    if (!isSafeName(project))
+    if (!isProject(project))
         return false;
     const QString folder = projectFolder(root, project);
     if (!QFileInfo(folder).isDir())

@@ -3,6 +3,7 @@
 #include "authoring/Templates.h"
 #include "core/AppState.h"
 #include "core/Paths.h"
+#include "project/FolderProjects.h"
 #include "core/RecoveryStore.h"
 #include "core/SettingsKeys.h"
 #include "core/TitleScan.h"
@@ -117,12 +118,10 @@ void frmEditor::createEditingArea()
     m_txtEdit->setObjectName(QStringLiteral("txtEdit"));
     m_txtEdit->setAccessibleName(tr("Page text"));
     connect(m_txtEdit, &ScintillaTextBox::changed, this, &frmEditor::onTextChanged);
-    // A page dropped on the window is opened as a page named at start is,
-    // after the page on screen is written back.
-    connect(m_txtEdit, &ScintillaTextBox::filesDropped, this, [this](const QStringList &files) {
-        if (leavePage())
-            openProjectPage(files.first());
-    });
+    // A page or folder dropped on the window is opened as one named at start
+    // is, after the page on screen is written back.
+    connect(m_txtEdit, &ScintillaTextBox::filesDropped, this,
+            [this](const QStringList &files) { Commands::openPaths(*this, files); });
     connect(m_txtEdit, &ScintillaTextBox::focusGained, this, &frmEditor::onEditorFocusIn);
     connect(m_txtEdit, &ScintillaTextBox::focusLost, this, &frmEditor::onEditorFocusOut);
     connect(m_txtEdit, &ScintillaTextBox::mouseReleased, this, &frmEditor::onEditorMouseUp);
@@ -322,7 +321,7 @@ void frmEditor::load()
     // it decides the project and the page shown.
     if (offerRecovery())
         return;
-    if (!startPage.isEmpty() && openProjectPage(startPage))
+    if (!startPaths.isEmpty() && Commands::openPaths(*this, startPaths))
         return;
     m_state.StartingUp = 1;
     if (m_state.ProjManOption == 0) {
@@ -331,29 +330,6 @@ void frmEditor::load()
     }
     m_state.StartingUp = 0;
     updatelist();
-}
-
-bool frmEditor::openProjectPage(const QString &path)
-{
-    const QFileInfo page(path);
-    const QFileInfo folder(page.absolutePath());
-    if (page.isFile() && Paths::isPageName(page.fileName())
-        && QFileInfo(folder.absolutePath()) == QFileInfo(m_state.projectsRoot)) {
-        m_state.CurrentProject = folder.fileName();
-        updatelist();
-        const int listed = Combo1->findText(page.fileName(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
-        if (listed >= 0) {
-            selectListIndex(listed);
-            return true;
-        }
-    }
-    m_platform.messages.inform(this,
-                               QStringLiteral("\"") + QDir::toNativeSeparators(path)
-                                   + QStringLiteral("\" is not a page of a project: Tagsmith opens .htm and .html files "
-                                                    "in the project folders of \"")
-                                   + QDir::toNativeSeparators(m_state.projectsRoot) + QStringLiteral("\"."),
-                               QStringLiteral("Tagsmith"), MessageRequest::Icon::Exclamation);
-    return false;
 }
 
 bool frmEditor::offerRecovery()
@@ -380,9 +356,11 @@ bool frmEditor::offerRecovery()
 void frmEditor::restorePage(const QString &pagePath, const QByteArray &utf8, TextEncoding encoding)
 {
     const QFileInfo page(pagePath);
-    const QFileInfo folder(page.absolutePath());
-    if (QFileInfo(folder.absolutePath()) == QFileInfo(m_state.projectsRoot))
-        m_state.CurrentProject = folder.fileName();
+    // The page's project: below the projects root, or its folder.
+    if (page.absoluteDir().exists())
+        m_state.CurrentProject = Paths::projectOfFolder(m_state.projectsRoot, page.absolutePath());
+    if (Paths::isFolderProject(m_state.CurrentProject))
+        FolderProjects::remember(m_platform.settings, m_state.CurrentProject);
     m_state.StartingUp = 0;
     updatelist();
     openPage(page.fileName());
@@ -424,7 +402,7 @@ void frmEditor::Init()
 
     if (!Paths::projectIsWritable(m_state.projectsRoot, m_state.CurrentProject)) {
         m_platform.messages.inform(this,
-                                   QStringLiteral("The project, ") + m_state.CurrentProject
+                                   QStringLiteral("The project, ") + Paths::projectLabel(m_state.CurrentProject)
                                        + QStringLiteral(", no longer exists or there is an error accessing it.  "
                                                         "Setting project to default."),
                                    QStringLiteral("Start Error"), MessageRequest::Icon::Exclamation);
@@ -455,12 +433,12 @@ void frmEditor::refreshToolsMenu()
 
 void frmEditor::updatelist()
 {
-    Status->setText(QStringLiteral("Current Project:  [") + m_state.CurrentProject + u']');
+    Status->setText(QStringLiteral("Current Project:  [") + Paths::projectLabel(m_state.CurrentProject) + u']');
     LastListIndex = Combo1->currentIndex();
     const auto listPages = [this] {
         Combo1->clear();
         // A project name that would leave the projects root lists nothing.
-        if (Paths::isSafeName(m_state.CurrentProject))
+        if (Paths::isProject(m_state.CurrentProject))
             Combo1->addItems(Paths::listPages(Paths::projectFolder(m_state.projectsRoot, m_state.CurrentProject)));
     };
     const bool pageShown = !pageOnScreen().isEmpty();
@@ -500,7 +478,7 @@ void frmEditor::updatelist()
         onEditorFocusOut();
     }
     // Files named like pages that cannot be listed are said to be there.
-    const int unlisted = Paths::isSafeName(m_state.CurrentProject)
+    const int unlisted = Paths::isProject(m_state.CurrentProject)
                              ? Paths::unlistedPages(Paths::projectFolder(m_state.projectsRoot, m_state.CurrentProject))
                              : 0;
     if (unlisted > 0 && StatusNote->text().isEmpty())

@@ -38,9 +38,9 @@ public:
     // The window's start-up steps (restore placement, show, Init, Project
     // Manager, page list). Separate from the constructor so tests can run it.
     void load();
-    // A page named on the command line, opened at start in place of the
-    // Project Manager (recovered text still comes first).
-    QString startPage;
+    // Pages and folders named on the command line, opened at start in place
+    // of the Project Manager (recovered text still comes first).
+    QStringList startPaths;
 
     // Public operations used by the dialogs.
     void updatelist();
@@ -159,7 +159,6 @@ private:
     void savePlacement();
     void takeDiskVersion();
     bool offerRecovery();
-    bool openProjectPage(const QString &path);
     void restorePage(const QString &pagePath, const QByteArray &utf8, TextEncoding encoding);
     void onTextChanged();
     void onEditorFocusIn();

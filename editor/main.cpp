@@ -1,13 +1,16 @@
 #include "check/CheckCommand.h"
 #include "core/AppState.h"
 #include "core/Paths.h"
+#include "editor/Commands.h"
 #include "editor/frmEditor.h"
 #include "platform/CommandLine.h"
 #include "platform/QtPlatform.h"
+#include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -53,6 +56,15 @@ int main(int argc, char *argv[])
     // Ties the windows to the installed tagsmith.desktop (icon and name in docks).
     QGuiApplication::setDesktopFileName(QStringLiteral("tagsmith"));
 
+    // Named from where the program was started: the window changes folder.
+    QStringList paths;
+    for (const QString &file : command.files)
+        paths << QFileInfo(file).absoluteFilePath();
+    // Files for the Tagsmith already open on this display go to it.
+    SingleInstance instance(SingleInstance::socketPath());
+    if (instance.start(paths, !command.newWindow) == SingleInstance::Outcome::HandedOver)
+        return 0;
+
     QtPlatform desktop;
     AppState state;
     state.appDir = QDir::cleanPath(QCoreApplication::applicationDirPath());
@@ -61,8 +73,9 @@ int main(int argc, char *argv[])
         state.appDir, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 
     frmEditor editor(state, desktop.platform());
-    // Only the first page named is opened: the window shows one page.
-    editor.startPage = command.files.value(0);
+    editor.startPaths = paths;
+    QObject::connect(&instance, &SingleInstance::filesReceived, &editor,
+                     [&editor](const QStringList &files) { Commands::openHandedOver(editor, files); });
     // Logging out, or being told to end, saves the page as the close box does.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &editor, [&editor] { editor.saveForSessionEnd(); });
     onTerminationSignals(&editor, [&editor] { editor.ExitEditor(CloseReason::AppShutdown); });

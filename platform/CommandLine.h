@@ -8,8 +8,9 @@
 struct CommandLine {
     enum class Action { Run, Help, Version, Check, Error };
     Action action = Action::Run;
-    QStringList files; // the FILE arguments: pages to open, or to check
-    QString error;     // what was wrong, with Action::Error
+    QStringList files;      // the FILE and FOLDER arguments: to open, or pages to check
+    QString error;          // what was wrong, with Action::Error
+    bool newWindow = false; // --new-window: a window of its own, not the running one's
 };
 
 CommandLine parseCommandLine(const QStringList &args);

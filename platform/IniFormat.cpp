@@ -117,6 +117,16 @@ const QString *iniFind(const IniDocument &doc, const QString &section, const QSt
     return nullptr;
 }
 
+QStringList iniKeys(const IniDocument &doc, const QString &section)
+{
+    QStringList keys;
+    for (const IniSection &s : doc)
+        if (s.name.compare(section, Qt::CaseInsensitive) == 0)
+            for (const auto &e : s.entries)
+                keys << e.first;
+    return keys;
+}
+
 void iniSet(IniDocument &doc, const QString &section, const QString &key, const QString &value)
 {
     IniSection *s = findSection(doc, section);

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 // Plain INI text: "[Section]" lines and "Key=Value" lines, UTF-8. Keys are
 // kept as written (including inner blanks: "ToolCaption 1"); values keep
@@ -23,6 +24,7 @@ QByteArray serializeIni(const IniDocument &doc);
 // (the registry the store stands for does the same).
 const QString *iniFind(const IniDocument &doc, const QString &section, const QString &key);
 void iniSet(IniDocument &doc, const QString &section, const QString &key, const QString &value);
+QStringList iniKeys(const IniDocument &doc, const QString &section);
 
 // Sets one key in INI text and keeps every other line as it is, byte for
 // byte: comments, blank lines, unknown keys, line ends. The key's last line

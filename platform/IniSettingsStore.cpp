@@ -40,6 +40,8 @@ bool IniSettingsStore::contains(const QString &section, const QString &key) cons
     return iniFind(m_doc, section, key) != nullptr;
 }
 
+QStringList IniSettingsStore::keys(const QString &section) const { return iniKeys(m_doc, section); }
+
 bool IniSettingsStore::store(const QString &section, const QString &key, const QString &value, QString &why)
 {
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {

@@ -19,6 +19,7 @@ public:
     QString read(const QString &section, const QString &key, const QString &defaultValue) const override;
     bool write(const QString &section, const QString &key, const QString &value) override;
     bool contains(const QString &section, const QString &key) const override;
+    QStringList keys(const QString &section) const override;
 
     QString filePath() const { return m_path; }
     // Told, with a message for the user, when a write could not be made to

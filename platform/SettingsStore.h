@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The per-user settings store: text values under (section, key). Nothing is
 // ever deleted; absent keys give the caller's default.
@@ -13,4 +14,6 @@ public:
     virtual bool write(const QString &section, const QString &key, const QString &value) = 0;
     // Whether the key exists at all, for the few readers that take no default.
     virtual bool contains(const QString &section, const QString &key) const = 0;
+    // The keys of a section, in the order they were first written.
+    virtual QStringList keys(const QString &section) const = 0;
 };

@@ -7,6 +7,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "editor/DialogPlacement.h"
+#include "project/FolderProjects.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,10 +17,19 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 namespace {
 // Client area of the dialog, in twips.
 constexpr int kWidth = 5505, kHeight = 3630;
+// A folder project's item holds its path here; a project below the root has none.
+constexpr int kFolderRole = Qt::UserRole + 1;
+
+QString projectOf(const QListWidgetItem *item)
+{
+    const QString folder = item->data(kFolderRole).toString();
+    return folder.isEmpty() ? item->text() : folder;
+}
 } // namespace
 
 bool createProjectFolder(const QString &root, const QString &name)
@@ -50,6 +60,12 @@ ProjMan::ProjMan(AppState &state, Platform &platform, QWidget *parent)
     Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     placeTwips(Command2, 4200, 675, 1095, 375);
+
+    Command3 = new QPushButton(tr("&Remove"), this);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Command3->setToolTip(tr("Take the selected folder off the list (the folder stays as it is)"));
+    Command3->setEnabled(false);
+    placeTwips(Command3, 4200, 1155, 1095, 375);
 
     Frame1 = new QGroupBox(QStringLiteral(" Project Options "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -82,7 +98,8 @@ ProjMan::ProjMan(AppState &state, Platform &platform, QWidget *parent)
     Label1->setBuddy(Text1);
 
     setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Option1);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Option1);
     setTabOrder(Option1, List1);
     setTabOrder(List1, Option2);
     setTabOrder(Option2, Text1);
@@ -93,6 +110,8 @@ ProjMan::ProjMan(AppState &state, Platform &platform, QWidget *parent)
     connect(Option2, &QRadioButton::clicked, this, &ProjMan::createModeClicked);
     connect(Text1, &QLineEdit::textChanged, this, &ProjMan::nameChanged);
     connect(List1, &QListWidget::itemDoubleClicked, this, &ProjMan::listDoubleClicked);
+    connect(List1, &QListWidget::currentItemChanged, this, &ProjMan::updateRemove);
+    connect(Command3, &QPushButton::clicked, this, &ProjMan::removeClicked);
 }
 
 void ProjMan::load()
@@ -109,6 +128,14 @@ void ProjMan::fillList()
     // Folders only (plain files lying in the projects root are not
     // projects), sorted alphabetically without regard to case.
     List1->addItems(Paths::listProjects(root));
+    // Then the folders opened as projects, by their path.
+    const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
+    for (const QString &folder : FolderProjects::remembered(m_platform.settings)) {
+        auto *item = new QListWidgetItem(folderIcon, Paths::projectLabel(folder), List1);
+        item->setData(kFolderRole, folder);
+        item->setToolTip(tr("Folder %1").arg(Paths::projectLabel(folder)));
+        item->setData(Qt::AccessibleTextRole, tr("Folder %1").arg(Paths::projectLabel(folder)));
+    }
     // The first entry is preselected, not the current project.
     if (List1->count() > 0)
         List1->setCurrentRow(0);
@@ -125,7 +152,7 @@ void ProjMan::okClicked()
                                        MessageRequest::Icon::None);
     } else if (QListWidgetItem *item = List1->currentItem()) {
         // With no entry to pick (an empty projects root) the project stays as it was.
-        m_state.CurrentProject = item->text();
+        m_state.CurrentProject = projectOf(item);
     }
     accept();
 }
@@ -152,6 +179,7 @@ void ProjMan::openModeClicked()
     List1->setEnabled(true);
     if (Text1->text().isEmpty())
         Command1->setEnabled(true);
+    updateRemove();
 }
 
 void ProjMan::createModeClicked()
@@ -161,6 +189,7 @@ void ProjMan::createModeClicked()
     List1->setEnabled(false);
     if (Text1->text().isEmpty())
         Command1->setEnabled(false);
+    updateRemove();
 }
 
 void ProjMan::nameChanged(const QString &text) { Command1->setEnabled(!text.isEmpty()); }
@@ -169,6 +198,23 @@ void ProjMan::listDoubleClicked(QListWidgetItem *item)
 {
     if (!item)
         return;
-    m_state.CurrentProject = item->text();
+    m_state.CurrentProject = projectOf(item);
     accept();
+}
+
+void ProjMan::updateRemove()
+{
+    const QListWidgetItem *item = List1->currentItem();
+    Command3->setEnabled(List1->isEnabled() && item && !item->data(kFolderRole).toString().isEmpty());
+}
+
+void ProjMan::removeClicked()
+{
+    QListWidgetItem *item = List1->currentItem();
+    if (!item || item->data(kFolderRole).toString().isEmpty())
+        return;
+    FolderProjects::forget(m_platform.settings, item->data(kFolderRole).toString());
+    delete item;
+    updateRemove();
+    List1->setFocus();
 }

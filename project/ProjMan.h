@@ -25,7 +25,10 @@ bool createProjectFolder(const QString &root, const QString &name);
 
 // The Project Manager: pick the current project from the project folders, or
 // create a new one. Its only output is AppState::CurrentProject. At start-up
-// (StartingUp 1) the second button is "E&xit" and ends the program.
+// (StartingUp 1) the second button is "E&xit" and ends the program. Folders
+// opened as projects (FolderProjects) follow the projects below the root,
+// shown by their path with a folder's icon; "&Remove" takes the selected one
+// off the list, leaving the folder as it is.
 class ProjMan : public QDialog {
     Q_OBJECT
 public:
@@ -36,6 +39,7 @@ public:
 
     QPushButton *Command1 = nullptr; // "&OK"
     QPushButton *Command2 = nullptr; // "&Cancel" / "E&xit"
+    QPushButton *Command3 = nullptr; // "&Remove": a folder project off the list
     QGroupBox *Frame1 = nullptr;
     QRadioButton *Option1 = nullptr; // open mode
     QListWidget *List1 = nullptr;
@@ -55,6 +59,8 @@ private:
     void createModeClicked();
     void nameChanged(const QString &text);
     void listDoubleClicked(QListWidgetItem *item);
+    void removeClicked();
+    void updateRemove();
 
     AppState &m_state;
     Platform &m_platform;

@@ -133,7 +133,7 @@ void webNew::addClicked()
     // Any other name that would leave the project folder, or a project name
     // that would leave the projects root, is refused as a failed write,
     // before anything is saved or emptied.
-    if (!Paths::isSafeName(name + ext) || !Paths::isSafeName(state.CurrentProject)) {
+    if (!Paths::isSafeName(name + ext) || !Paths::isProject(state.CurrentProject)) {
         platform.messages.inform(this, kSaveErrorText, QStringLiteral("Tagsmith"), MessageRequest::Icon::Exclamation);
         accept();
         return;

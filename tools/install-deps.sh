@@ -10,9 +10,10 @@ SUDO=""
 PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-webengine-dev libqscintilla2-qt6-dev libgl1-mesa-dev
           wamerican file libtidy-dev pkg-config)
 # acl, attr: setfacl and setfattr give test pages the ACLs and attributes a save must keep.
+# libglib2.0-bin: gio, asked by the install test which programs open HTML.
 if [ "${1:-}" = "--tests" ]; then
   PACKAGES+=(libbenchmark-dev xvfb xauth xdotool poppler-utils clang libclang-rt-14-dev
-             desktop-file-utils appstream lintian acl attr)
+             desktop-file-utils libglib2.0-bin appstream lintian acl attr)
 fi
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -68,6 +68,10 @@ private slots:
         QCOMPARE(f.fake.shell.opened, QStringList{pageFile(f)});
         QVERIFY(f.fake.starter.started.isEmpty());
         QVERIFY(f.fake.messages.shown.isEmpty());
+        // Without an opener on the desktop (no xdg-open), it says so.
+        f.fake.shell.result = false;
+        f.editor->mnuFileItem[9]->trigger();
+        QCOMPARE(f.fake.messages.texts(), QStringList{Preview::kNoOpenerText});
     }
 
     void absentChoiceMeansDefaultBrowser()

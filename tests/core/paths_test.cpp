@@ -27,6 +27,7 @@ private slots:
         // A root spelled in capitals is used, not doubled.
         QTemporaryDir other;
         QDir(other.path()).mkpath("PROJECT/Default");
+        touch(other.path() + "/default.htm");
         const QString root = Paths::projectsRoot(other.path(), "/unused");
         QCOMPARE(root, other.path() + "/PROJECT");
         QVERIFY(Paths::ensureProjectsRoot(root));
@@ -41,9 +42,15 @@ private slots:
         QVERIFY(!Paths::ensureProjectsRoot(home.path() + "/blocked/project"));
     }
 
-    void projectsBesideAWritableProgramElsePerUser()
+    void projectsBesideAPortableCopyElsePerUser()
     {
         QTemporaryDir app, data;
+        // Installed (the data in share/tagsmith): per user, writable or not.
+        QCOMPARE(Paths::projectsRoot(app.path(), data.path()), data.path() + "/TAGSMITH/project");
+        // Never below /usr, whoever runs it.
+        QCOMPARE(Paths::projectsRoot("/usr/lib/tagsmith", data.path()), data.path() + "/TAGSMITH/project");
+        // A portable copy (default.htm beside it) keeps them beside itself.
+        touch(app.path() + "/default.htm");
         QCOMPARE(Paths::projectsRoot(app.path(), data.path()), app.path() + "/project");
         // Root may write anywhere, so only another user sees a read-only folder.
         if (geteuid() == 0)
@@ -98,6 +105,40 @@ private slots:
         QFile::link(root + "/readme.txt", root + "/filelink");
         QDir().mkpath(root + "/.git"); // hidden: skipped
         QCOMPARE(Paths::listProjects(root), (QStringList{"Alpha", "link", "zeta"}));
+    }
+
+    // A folder below the projects root is that project; any other folder is
+    // a folder project named by its absolute path, links resolved.
+    void foldersAsProjects()
+    {
+        QTemporaryDir top;
+        const QString base = QFileInfo(top.path()).canonicalFilePath();
+        const QString root = base + "/project";
+        QDir(base).mkpath("project/site");
+        QDir(base).mkpath("elsewhere/pages");
+        QVERIFY(QFile::link(base + "/elsewhere/pages", base + "/link"));
+        QVERIFY(QFile::link(base + "/elsewhere/pages", root + "/linked"));
+        const QString pages = base + "/elsewhere/pages";
+        QCOMPARE(Paths::projectOfFolder(root, root + "/site"), QString("site"));
+        QCOMPARE(Paths::projectOfFolder(root, root + "/./site/"), QString("site"));
+        QCOMPARE(Paths::projectOfFolder(root, root + "/linked"), QString("linked"));
+        QCOMPARE(Paths::projectOfFolder(root, pages), pages);
+        QCOMPARE(Paths::projectOfFolder(root, base + "/link"), pages);
+        QCOMPARE(Paths::projectOfFolder(root, root + "/site/sub"), root + "/site/sub");
+        // Every path is built on the folder itself.
+        QVERIFY(Paths::isFolderProject(pages) && !Paths::isFolderProject("site"));
+        QVERIFY(Paths::isProject(pages) && Paths::isProject("site") && !Paths::isProject("../x"));
+        QCOMPARE(Paths::projectFolder(root, pages), pages);
+        touch(pages + "/Index.HTM");
+        QCOMPARE(Paths::pagePath(root, pages, "index.htm"), pages + "/Index.HTM");
+        QVERIFY(Paths::projectIsWritable(root, pages));
+        QCOMPARE(Paths::projectLabel(pages), pages);
+        // What a path on the command line is.
+        touch(pages + "/notes.txt");
+        QCOMPARE(Paths::kindOf(pages + "/Index.HTM"), Paths::PathKind::Page);
+        QCOMPARE(Paths::kindOf(pages), Paths::PathKind::Folder);
+        QCOMPARE(Paths::kindOf(pages + "/notes.txt"), Paths::PathKind::Other);
+        QCOMPARE(Paths::kindOf(pages + "/gone.htm"), Paths::PathKind::Missing);
     }
 
     void unsafeNames()

@@ -3,12 +3,15 @@
 #
 # 1. "cmake --install" into a fresh prefix the user may write to: the tree a
 #    desktop needs (program in lib/tagsmith, data in share/tagsmith, launcher,
-#    desktop entry, icon, metainfo, manual page), and the installed launcher
-#    keeps its projects beside the program, as a portable copy does.
+#    desktop entry with its MIME types in the prefix's cache, icons, metainfo,
+#    manual page, licence), one version everywhere, and the installed
+#    launcher keeps its projects in the user's data folder all the same.
 # 2. The Debian package from "cpack -G DEB", unpacked into a scratch root that
 #    the user may not write to, started by a normal user under Xvfb: the
 #    projects root appears in that user's data folder, and a page is added
-#    and saved there through the menus.
+#    and saved there through the menus; then a page named on the command line
+#    opens its folder as a project, and a second start hands its page to that
+#    window and ends.
 #
 #   install.sh <build folder>
 #
@@ -50,14 +53,31 @@ grep -q '<project_license>GPL-3.0-or-later</project_license>' "$P/share/metainfo
     || fail "--version does not print the project's version"
 env -u DISPLAY -u QT_QPA_PLATFORM HOME="$WORK/nohome" "$P/bin/tagsmith" --help | grep -q '^Usage: tagsmith' || fail "--help prints no usage"
 [ ! -e "$WORK/nohome" ] || fail "--help or --version wrote into the home folder"
+# One version: the program, the changelog, the manual page and the metainfo's newest release.
+VERSION=$(sed -n 's/^project(Tagsmith VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+zcat "$P/share/doc/tagsmith/changelog.gz" | head -1 | grep -qF "tagsmith ($VERSION) " || fail "the changelog's newest entry is not $VERSION"
+zcat "$P/share/man/man1/tagsmith.1.gz" | head -1 | grep -qF "\"Tagsmith $VERSION\"" || fail "the manual page is not of $VERSION"
+grep -m1 '<release ' "$P/share/metainfo/org.tagsmith.tagsmith.metainfo.xml" | grep -q "version=\"$VERSION\" date=\"[0-9-]*\"" \
+    || fail "the metainfo's newest release is not $VERSION"
+[ "$(grep -c '<release ' "$P/share/metainfo/org.tagsmith.tagsmith.metainfo.xml")" = \
+  "$(grep -c '<description><p>' "$P/share/metainfo/org.tagsmith.tagsmith.metainfo.xml")" ] \
+    || fail "a release of the metainfo says nothing of what changed"
 
 D="$P/share/applications/tagsmith.desktop"
-for line in '[Desktop Entry]' 'Type=Application' 'Name=Tagsmith' 'Icon=tagsmith' \
-            'Categories=Development;WebDevelopment;TextEditor;' "Exec=\"$P/bin/tagsmith\"" "TryExec=$P/bin/tagsmith"; do
+for line in '[Desktop Entry]' 'Type=Application' 'Name=Tagsmith' 'Icon=tagsmith' 'StartupNotify=true' \
+            'Categories=Development;WebDevelopment;' 'MimeType=text/html;application/xhtml+xml;' \
+            "Exec=\"$P/bin/tagsmith\" %F" "TryExec=$P/bin/tagsmith"; do
     grep -qxF "$line" "$D" || fail "desktop entry lacks: $line"
 done
 grep -q '^Comment=.' "$D" || fail "desktop entry has no Comment"
-out=$(desktop-file-validate "$D" 2>&1 | grep -v ': hint: ') ; [ -z "$out" ] || fail "desktop-file-validate: $out"
+out=$(desktop-file-validate "$D" 2>&1) ; [ -z "$out" ] || fail "desktop-file-validate: $out"
+# "Open With": the prefix's MIME cache names the entry for both types, and so does gio.
+for type in text/html application/xhtml+xml; do
+    grep -q "^$type=.*tagsmith\.desktop" "$P/share/applications/mimeinfo.cache" \
+        || fail "the installed MIME cache does not list tagsmith.desktop for $type"
+done
+XDG_DATA_DIRS="$P/share" XDG_DATA_HOME="$WORK/nodata" gio mime text/html 2>&1 | grep -q 'tagsmith\.desktop' \
+    || fail "gio mime text/html does not offer tagsmith.desktop"
 appstreamcli validate --no-net "$P/share/metainfo/org.tagsmith.tagsmith.metainfo.xml" >"$WORK/as.log" 2>&1 \
     || fail "appstreamcli validate: $(cat "$WORK/as.log")"
 # Everything installed is in the manifest, so it can be removed again.
@@ -65,19 +85,20 @@ for f in bin/tagsmith share/applications/tagsmith.desktop lib/tagsmith/tagsmith;
     grep -qxF "$P/$f" "$BUILD/install_manifest.txt" || fail "$f missing from install_manifest.txt"
 done
 
-# A prefix the user may write to: the projects stay beside the program.
+# A prefix the user may write to: an installed program all the same, so the
+# projects go to the user's data folder, never beside the program.
 step "starting the installed launcher"
 mkdir -p "$WORK/config/TAGSMITH"
 printf '[Settings]\r\nProjMan=1\r\n' > "$WORK/config/TAGSMITH/TAGSMITH.ini"
 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" \
     "$P/bin/tagsmith" >"$WORK/app.log" 2>&1 &
 APP_PID=$!
-for _ in $(seq 100); do [ -d "$P/lib/tagsmith/project/default" ] && break; sleep 0.1; done
-[ -d "$P/lib/tagsmith/project/default" ] || fail "no lib/tagsmith/project/default after start"
+for _ in $(seq 100); do [ -d "$WORK/data/TAGSMITH/project/default" ] && break; sleep 0.1; done
+[ -d "$WORK/data/TAGSMITH/project/default" ] || fail "no \$XDG_DATA_HOME/TAGSMITH/project/default after start"
 kill -0 "$APP_PID" 2>/dev/null || fail "installed program ended"
 kill "$APP_PID"; wait "$APP_PID" 2>/dev/null; APP_PID=""
 [ ! -e "$P/bin/project" ] || fail "projects made beside the launcher link"
-[ ! -e "$WORK/data/TAGSMITH" ] || fail "a writable program folder still used the per-user folder"
+[ ! -e "$P/lib/tagsmith/project" ] || fail "an installed program kept its projects beside itself"
 
 # ---------------------------------------------------------------- the package
 step "cpack -G DEB"
@@ -95,6 +116,10 @@ for f in bin/tagsmith lib/tagsmith/tagsmith_preview.so share/tagsmith/default.ht
     grep -q " ./usr/$f\$" "$WORK/contents" || fail "$f not in the package"
 done
 [ "$(dpkg-deb -f "$DEB" Recommends)" = "xdg-utils" ] || fail "the package does not recommend xdg-utils"
+[ "$(dpkg-deb -f "$DEB" Version)" = "$VERSION" ] || fail "the package's version is not $VERSION"
+grep -q ' ./usr/share/doc/tagsmith/copyright$' "$WORK/contents" || fail "the licence is not in the package"
+grep -q ' ./usr/share/icons/hicolor/48x48/apps/tagsmith.png$' "$WORK/contents" || fail "the PNG icons are not in the package"
+grep -q 'mimeinfo.cache' "$WORK/contents" && fail "the package carries a MIME cache (its installation's trigger makes it)"
 if command -v lintian >/dev/null; then
     lintian --fail-on error "$DEB" >"$WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian.log")"
 fi
@@ -103,7 +128,7 @@ need_x
 # The unpacked tree stands for a system installation: root's, read-only.
 ROOT="$WORK/root"
 dpkg-deb -x "$DEB" "$ROOT" || fail "dpkg-deb -x"
-grep -qxF 'Exec="/usr/bin/tagsmith"' "$ROOT/usr/share/applications/tagsmith.desktop" || fail "desktop entry does not start /usr/bin/tagsmith"
+grep -qxF 'Exec=tagsmith %F' "$ROOT/usr/share/applications/tagsmith.desktop" || fail "desktop entry does not start tagsmith %F"
 appstreamcli validate-tree --no-net "$ROOT" >"$WORK/as.log" 2>&1 || fail "appstreamcli validate-tree: $(cat "$WORK/as.log")"
 U_HOME="$WORK/home"
 mkdir -p "$U_HOME"
@@ -123,8 +148,14 @@ step "starting the packaged program as user $("${AS_USER[@]}" id -u) on $DISPLAY
 # the sanitizers' settings come along (a sanitized build's suite runs this).
 KEEP=()
 for v in ASAN_OPTIONS UBSAN_OPTIONS; do [ -n "${!v:-}" ] && KEEP+=("$v=${!v}"); done
-"${AS_USER[@]}" env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME="$U_HOME" DISPLAY="$DISPLAY" "${KEEP[@]}" \
-    "$ROOT/usr/bin/tagsmith" >"$WORK/app.log" 2>&1 &
+RUN="$WORK/run" # the user's runtime folder, where the running program listens
+mkdir -m 700 "$RUN"
+[ "$(id -u)" -eq 0 ] && chown 65534:65534 "$RUN"
+as_user() {
+    "${AS_USER[@]}" env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME="$U_HOME" DISPLAY="$DISPLAY" \
+        XDG_RUNTIME_DIR="$RUN" "${KEEP[@]}" "$@"
+}
+as_user "$ROOT/usr/bin/tagsmith" >"$WORK/app.log" 2>&1 &
 APP_PID=$!
 PROJECTS="$U_HOME/.local/share/TAGSMITH/project"
 wait_window PM '^Project Manager$' "tagsmith ended at start"
@@ -168,4 +199,31 @@ xdotool key --delay 150 alt+f x
 wait_exit "tagsmith still running after File, Exit"
 [ ! -e "$ROOT/usr/lib/tagsmith/project" ] || fail "projects made in the installation"
 [ "$(stat -c %u "$PROJECTS")" = "$("${AS_USER[@]}" id -u)" ] || fail "the projects root is not the user's"
+
+step "a page outside the projects, named on the command line"
+SITE="$U_HOME/site"
+mkdir -p "$SITE"
+printf '<TITLE>One</TITLE>\n' > "$SITE/one.html"
+printf '<TITLE>Two</TITLE>\n' > "$SITE/two.htm"
+[ "$(id -u)" -eq 0 ] && chown -R 65534:65534 "$SITE"
+as_user "$ROOT/usr/bin/tagsmith" "$SITE/one.html" >"$WORK/app.log" 2>&1 &
+APP_PID=$!
+wait_window WIN '^One - Tagsmith$' "tagsmith ended with a page named"
+[ -n "$WIN" ] || fail "the page named did not open: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null)"
+xdotool search --onlyvisible --name '^Project Manager$' >/dev/null && fail "the Project Manager came up in spite of the page"
+grep -qF "=$SITE" "$U_HOME/.config/TAGSMITH/TAGSMITH.ini" || fail "the folder is not remembered: $(cat "$U_HOME/.config/TAGSMITH/TAGSMITH.ini")"
+
+step "a second start hands its page over"
+as_user "$ROOT/usr/bin/tagsmith" "$SITE/two.htm" >"$WORK/second.log" 2>&1 &
+SECOND=$!
+for _ in $(seq 100); do kill -0 "$SECOND" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$SECOND" 2>/dev/null && { kill "$SECOND"; fail "the second start did not end: $(cat "$WORK/second.log")"; }
+wait "$SECOND" || fail "the second start ended with status $?: $(cat "$WORK/second.log")"
+wait_window WIN2 '^Two - Tagsmith$' "tagsmith ended when a page was handed over"
+[ "$WIN2" = "$WIN" ] || fail "the handed page is not in the running window ($WIN2, $WIN)"
+[ "$(xdotool search --onlyvisible --name ' - Tagsmith$' | wc -l)" = 1 ] || fail "a second window opened"
+
+step "File, Exit"
+xdotool windowfocus --sync "$WIN" && xdotool key --delay 150 alt+f x
+wait_exit "tagsmith still running after File, Exit"
 echo PASS

@@ -27,6 +27,7 @@ private slots:
         QTest::newRow("check") << QStringList{"--check", "a.htm", "b.htm"} << A::Check << QStringList{"a.htm", "b.htm"};
         QTest::newRow("check nothing") << QStringList{"--check"} << A::Check << QStringList(); // the check says so
         QTest::newRow("a page named like an option") << QStringList{"--", "-x.htm"} << A::Run << QStringList{"-x.htm"};
+        QTest::newRow("new window") << QStringList{"--new-window", "site"} << A::Run << QStringList{"site"};
     }
     void parsed()
     {
@@ -37,6 +38,7 @@ private slots:
         QCOMPARE(cl.action, action);
         QCOMPARE(cl.files, files);
         QCOMPARE(cl.error.isEmpty(), action != CommandLine::Action::Error);
+        QCOMPARE(cl.newWindow, args.contains(QStringLiteral("--new-window")));
     }
 
     // The real program: no display needed, nothing written, the exit codes.
@@ -74,7 +76,6 @@ private slots:
         QTest::addColumn<QString>("name"); // below the application directory
         QTest::addColumn<QString>("shown"); // the page list's text; empty: a message instead
         QTest::newRow("a page of another project") << "project/site/b.htm" << "b.htm";
-        QTest::newRow("outside the projects") << "elsewhere/c.htm" << "";
         QTest::newRow("not a page") << "project/site/notes.txt" << "";
         QTest::newRow("missing") << "project/site/gone.htm" << "";
     }
@@ -89,7 +90,7 @@ private slots:
         f.app.write(QStringLiteral("elsewhere/c.htm"), "<p>c</p>");
         f.app.write(QStringLiteral("project/site/notes.txt"), "notes");
         f.editor = std::make_unique<frmEditor>(f.state, f.fake.platform);
-        f.editor->startPage = f.app.path() + u'/' + name;
+        f.editor->startPaths = {f.app.path() + u'/' + name};
         f.editor->load();
         QCOMPARE(f.fake.messages.shown.size(), shown.isEmpty() ? 1 : 0);
         if (!shown.isEmpty()) {
@@ -104,12 +105,13 @@ private slots:
 
     // A page dropped on the window opens the same way, after the page on
     // screen is written back; anything else is named and nothing is pasted.
+    // (Folders: tests/project/folderprojects_test.cpp.)
     void pageDroppedOnTheWindow()
     {
         EditorFixture f;
         f.page("a.htm", "<p>a</p>");
         const QString b = f.page("b.htm", "<p>b</p>", QStringLiteral("site"));
-        const QString other = f.app.write(QStringLiteral("elsewhere/c.htm"), "<p>c</p>");
+        const QString other = f.app.write(QStringLiteral("elsewhere/c.txt"), "c");
         f.start();
         QTest::keyClicks(&f.box(), "x");
         auto drop = [&f](const QString &file) {

@@ -33,6 +33,7 @@ public:
     {
         return iniFind(doc, section, key) != nullptr;
     }
+    QStringList keys(const QString &section) const override { return iniKeys(doc, section); }
     IniDocument doc;
     int writes = 0;
 };
@@ -63,9 +64,10 @@ public:
     bool open(const QString &target) override
     {
         opened << target;
-        return true;
+        return result;
     }
     QStringList opened;
+    bool result = true; // false: the desktop has no opener
 };
 
 class RecordingStarter : public ProgramStarter {
