@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/UiText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,9 +11,9 @@ class frmEditor;
 // Showing the current page in a web browser.
 namespace Preview {
 
-inline const QString kNoBrowserText =
-    QStringLiteral("You must specify a web browser in Options or use SnapPreview.");
-inline const QString kNoBrowserTitle = QStringLiteral("Preview Error");
+inline constexpr UiText kNoBrowserText{
+    "Preview", QT_TRANSLATE_NOOP("Preview", "You must specify a web browser in Options or use SnapPreview.")};
+inline constexpr UiText kNoBrowserTitle{"Preview", QT_TRANSLATE_NOOP("Preview", "Preview Error")};
 
 // Whether "CBrowser" asks for the browser program of "PBrowser" rather than
 // the desktop's default browser. The Options dialog writes only True and
