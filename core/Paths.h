@@ -28,6 +28,7 @@ QString projectFolder(const QString &root, const QString &project);
 QString pagePath(const QString &root, const QString &project, const QString &page);
 QString defaultTemplate(const QString &dataDir); // "default.htm"
 QString dictionary(const QString &dataDir);      // "spell.dat"
+QString translations(const QString &dataDir);    // "translations", the .qm catalogues
 
 // A page is a plain file whose name ends in ".htm" or ".html", any case.
 bool isPageName(const QString &fileName);

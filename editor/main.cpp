@@ -5,6 +5,7 @@
 #include "platform/CommandLine.h"
 #include "platform/QtPlatform.h"
 #include "platform/TerminationSignals.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,6 +58,7 @@ int main(int argc, char *argv[])
     AppState state;
     state.appDir = QDir::cleanPath(QCoreApplication::applicationDirPath());
     state.dataDir = Paths::dataDir(state.appDir);
+    installTranslations(QLocale(), Paths::translations(state.dataDir));
     state.projectsRoot = Paths::projectsRoot(
         state.appDir, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 
