@@ -43,6 +43,7 @@ ProblemsWindow::ProblemsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_title->setObjectName(QStringLiteral("ProblemsTitle"));
     m_rows = new QTreeWidget(this);
     m_rows->setObjectName(QStringLiteral("ProblemsList"));
+    m_rows->setAccessibleName(tr("Problems"));
     m_rows->setHeaderHidden(true);
     m_rows->setRootIsDecorated(false);
     m_rows->setItemsExpandable(false);

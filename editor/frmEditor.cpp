@@ -145,6 +145,7 @@ void frmEditor::createToolBar()
     Combo1 = new QComboBox(ToolBar1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setAccessibleName(tr("Web Page"));
+    Label1->setBuddy(Combo1); // screen readers on Linux name a combo box by its label
     // The user's choice runs the page switch, even when the same page is picked again.
     connect(Combo1, &QComboBox::activated, this, [this] { pageSwitch(); });
 

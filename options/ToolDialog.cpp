@@ -43,6 +43,7 @@ ToolDialog::ToolDialog(AppState &state, Platform &platform, QWidget *parent, boo
     placeTwips(Label3, 180, 840, 840, 255);
     Text2 = new QLineEdit(Frame1);
     Text2->setObjectName(QStringLiteral("Text2"));
+    Label3->setBuddy(Text2); // its name for screen readers
     Text2->setReadOnly(true);
     Text2->setFocusPolicy(Qt::NoFocus);
     {

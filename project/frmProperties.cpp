@@ -33,6 +33,7 @@ frmProperties::frmProperties(frmEditor &editor) : QDialog(&editor), m_editor(edi
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setAccessibleName(tr("Properties"));
     placeTwips(SSTab1, 120, 120, 5415, 4425);
     auto *general = new QWidget;
     general->setObjectName(QStringLiteral("General"));
@@ -78,6 +79,7 @@ frmProperties::frmProperties(frmEditor &editor) : QDialog(&editor), m_editor(edi
     Label8 = label("Label8", tr("Title:"), 240, 2700, 1000);
     Text1 = new QLineEdit(general);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Label8->setBuddy(Text1); // its name for screen readers
     Text1->setReadOnly(true);
     Text1->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(192, 192, 192); }"));
     placeTwips(Text1, kValueLeft, 2640, kValueWidth, 315);

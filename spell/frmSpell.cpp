@@ -39,6 +39,7 @@ frmSpell::frmSpell(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     Frame1->setObjectName(QStringLiteral("Frame1"));
     List1 = new QListWidget(Frame1);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(tr("Spelling Errors"));
     // Report lines are laid out in columns.
     List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     List1->setUniformItemSizes(true);

@@ -36,6 +36,7 @@ frmSpellSug::frmSpellSug(AppState &state, Platform &platform, QWidget *parent)
     Text2->setObjectName(QStringLiteral("Text2"));
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(tr("Suggestions"));
     Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);
     Label3->setBuddy(List1);
