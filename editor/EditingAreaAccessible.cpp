@@ -3,6 +3,9 @@
 #include "core/CodePoints.h"
 #include "editor/ScintillaTextBox.h"
 
+#include <tuple>
+#include <utility>
+
 namespace {
 // Qt's own character, word and sentence boundaries, found in the UTF-16 text
 // (Qt's search runs on text() and characterCount() alone).
@@ -34,6 +37,24 @@ public:
 private:
     QString m_text;
 };
+
+bool isLineEnd(QChar c) { return c == u'\n' || c == u'\r'; }
+
+// The line holding `pos`, with its line end (CR LF, LF or CR) as AT-SPI's
+// lines take it. Qt's own answer for lines is the whole text.
+std::pair<int, int> lineAround(QStringView text, int pos)
+{
+    if (pos > 0 && pos < text.size() && text[pos] == u'\n' && text[pos - 1] == u'\r')
+        --pos; // inside CR LF: the line it ends
+    int start = pos, end = pos;
+    while (start > 0 && !isLineEnd(text[start - 1]))
+        --start;
+    while (end < text.size() && !isLineEnd(text[end]))
+        ++end;
+    if (end < text.size())
+        end += (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ? 2 : 1;
+    return {start, end};
+}
 
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
@@ -184,11 +205,23 @@ QString EditingAreaAccessible::textAround(Around where, int offset, QAccessible:
     const int position = offset == -2 ? box()->caretPosition()
                          : offset == -1 ? int(all.size())
                                         : CodePoints::toUtf16(all, offset);
-    const Utf16Text units(all);
     int start = -1, end = -1;
-    const QString found = where == Around::Before ? units.textBeforeOffset(position, boundaryType, &start, &end)
-                          : where == Around::After ? units.textAfterOffset(position, boundaryType, &start, &end)
-                                                   : units.textAtOffset(position, boundaryType, &start, &end);
+    QString found;
+    if (boundaryType == QAccessible::LineBoundary || boundaryType == QAccessible::ParagraphBoundary) {
+        auto line = lineAround(all, position);
+        if (where == Around::Before)
+            line = line.first > 0 ? lineAround(all, line.first - 1) : std::pair(-1, -1);
+        else if (where == Around::After)
+            line = line.second < all.size() ? lineAround(all, line.second) : std::pair(-1, -1);
+        std::tie(start, end) = line;
+        if (start >= 0)
+            found = all.mid(start, end - start);
+    } else {
+        const Utf16Text units(all);
+        found = where == Around::Before ? units.textBeforeOffset(position, boundaryType, &start, &end)
+                : where == Around::After ? units.textAfterOffset(position, boundaryType, &start, &end)
+                                         : units.textAtOffset(position, boundaryType, &start, &end);
+    }
     *startOffset = start < 0 ? start : CodePoints::fromUtf16(all, start);
     *endOffset = end < 0 ? end : CodePoints::fromUtf16(all, end);
     return found;

@@ -7,7 +7,7 @@ class ScintillaTextBox;
 // What screen readers see of the editing area: its text, caret and selection.
 // Offsets are code points, as AT-SPI counts characters (Qt's bridge hands
 // them over unchanged), not the UTF-16 units of the rest of the program: an
-// emoji is one character to a screen reader. It stands in for the
+// emoji is one character to a screen reader. A line is a line of the page. It stands in for the
 // editing component's own accessible, which counts the characters from the
 // start of the page to the caret after every repaint, whether an assistive
 // tool listens or not: tens of milliseconds per keystroke near the end of a

@@ -195,6 +195,12 @@ try:
                         f"{Atspi.Text.get_text(text, start, end)!r} through GetText, not 'ab'")
     if Atspi.Text.get_caret_offset(text) != end:
         failures.append(f"caret at {Atspi.Text.get_caret_offset(text)}, not at the selection's end {end}")
+    # The line at the caret, as a screen reader reads it when the caret moves.
+    first = whole[:whole.index("\n") + 1]
+    line = Atspi.Text.get_text_at_offset(text, end, Atspi.TextBoundaryType.LINE_START)
+    if (line.content, line.start_offset, line.end_offset) != (first, 0, len(first)):
+        failures.append(f"line at the caret is {line.content!r} at {line.start_offset}..{line.end_offset}, "
+                        f"not {first!r} at 0..{len(first)}")
 
     check_names(main, "main window")
     # The toolbar's buttons are buttons to a screen reader, named by their tips.

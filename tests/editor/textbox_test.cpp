@@ -57,6 +57,19 @@ private slots:
         QCOMPARE(QList<int>({t->selectionCount(), from, to, t->cursorPosition()}), QList<int>({1, 6, 8, 8}));
         QCOMPARE(t->textAtOffset(7, QAccessible::CharBoundary, &from, &to), QStringLiteral("d"));
         QCOMPARE(QList<int>({from, to}), QList<int>({7, 8}));
+        // Lines with their line ends, also asked from inside CR LF.
+        const struct { int offset; QString (QAccessibleTextInterface::*around)(int, QAccessible::TextBoundaryType,
+                                                                                int *, int *) const;
+                       QString line; int from, to; } lines[] = {
+            {4, &QAccessibleTextInterface::textAtOffset, QStringLiteral("b\u20ACc\U0001F600d"), 3, 8},
+            {2, &QAccessibleTextInterface::textAtOffset, QStringLiteral("a\r\n"), 0, 3},
+            {5, &QAccessibleTextInterface::textBeforeOffset, QStringLiteral("a\r\n"), 0, 3},
+            {0, &QAccessibleTextInterface::textAfterOffset, QStringLiteral("b\u20ACc\U0001F600d"), 3, 8},
+            {0, &QAccessibleTextInterface::textBeforeOffset, QString(), -1, -1}};
+        for (const auto &l : lines) {
+            QCOMPARE((t->*l.around)(l.offset, QAccessible::LineBoundary, &from, &to), l.line);
+            QCOMPARE(QList<int>({from, to}), QList<int>({l.from, l.to}));
+        }
         t->setSelection(0, 6, 7);
         QCOMPARE(box.selectedText(), QStringLiteral("\U0001F600"));
         t->setCursorPosition(4);
