@@ -23,7 +23,7 @@ constexpr int kWidth = 6210, kHeight = 3345;
 frmAbout::frmAbout(frmEditor &editor) : QDialog(&editor), m_editor(editor)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight, this));
 
     auto *Shape2 = new QFrame(this);
@@ -62,22 +62,22 @@ frmAbout::frmAbout(frmEditor &editor) : QDialog(&editor), m_editor(editor)
         target->setWordWrap(true);
         placeTwips(target, l, t, w, h);
     };
-    label(Label5, "Label5", QStringLiteral("for Windows 95/NT"), 1440, 1560, 2895, 255);
+    label(Label5, "Label5", tr("for Windows 95/NT"), 1440, 1560, 2895, 255);
     label(Label2, "Label2", QStringLiteral("1.0 Beta 2 (0008)"), 2760, 1800, 1575, 255);
     label(Label3, "Label3", kMakerWebSite, 480, 2040, 3735, 375);
     QFont big = regular;
     big.setPointSize(12);
     Label3->setFont(big);
-    label(Label4, "Label4", QStringLiteral("Copyright \u00A9 1996 Corvane. All rights reserved."), 0, 2640, 5295, 255);
+    label(Label4, "Label4", tr("Copyright \u00A9 1996 Corvane. All rights reserved."), 0, 2640, 5295, 255);
     label(Label1, "Label1",
-          QStringLiteral("This software is currently in beta and carries no warrenties expressed or implied."), 0, 2880,
+          tr("This software is currently in beta and carries no warrenties expressed or implied."), 0, 2880,
           6135, 495);
     for (QLabel *l : {Label4, Label1}) {
         l->setStyleSheet(QStringLiteral("color: white;"));
         l->setIndent(twipsToPxX(60, this));
     }
 
-    cmdAbout = new QPushButton(QStringLiteral("&OK"), this);
+    cmdAbout = new QPushButton(tr("&OK"), this);
     cmdAbout->setObjectName(QStringLiteral("cmdAbout"));
     placeTwips(cmdAbout, 4920, 240, 1095, 375);
     cmdAbout->setDefault(true);
@@ -93,8 +93,8 @@ void frmAbout::load()
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Image1 && event->type() == QEvent::MouseButtonDblClick) {
-        m_editor.platform().messages.inform(this, QStringLiteral("Thank you for choosing Tagsmith!"),
-                                            QStringLiteral("Message"), MessageRequest::Icon::None);
+        m_editor.platform().messages.inform(this, tr("Thank you for choosing Tagsmith!"),
+                                            tr("Message"), MessageRequest::Icon::None);
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/UiText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,13 +11,14 @@ class frmEditor;
 // Showing the current page in a web browser.
 namespace Preview {
 
-inline const QString kNoBrowserText =
-    QStringLiteral("You must specify a web browser in Options or use SnapPreview.");
-inline const QString kNoBrowserTitle = QStringLiteral("Preview Error");
+inline constexpr UiText kNoBrowserText{
+    "Preview", QT_TRANSLATE_NOOP("Preview", "You must specify a web browser in Options or use SnapPreview.")};
+inline constexpr UiText kNoBrowserTitle{"Preview", QT_TRANSLATE_NOOP("Preview", "Preview Error")};
 // When the desktop has no program that opens pages (xdg-open missing).
-inline const QString kNoOpenerText = QStringLiteral(
-    "The page cannot be shown: no program was found that opens web pages on this desktop "
-    "(xdg-open, from the package xdg-utils). Install it, or choose a web browser in Options.");
+inline constexpr UiText kNoOpenerText{
+    "Preview", QT_TRANSLATE_NOOP("Preview", "The page cannot be shown: no program was found that opens web pages on this "
+                                            "desktop (xdg-open, from the package xdg-utils). Install it, or choose a web "
+                                            "browser in Options.")};
 
 // Whether "CBrowser" asks for the browser program of "PBrowser" rather than
 // the desktop's default browser. The Options dialog writes only True and

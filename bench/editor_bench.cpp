@@ -9,6 +9,7 @@
 #include "editor/frmEditor.h"
 #include "support/EditorFixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -96,6 +97,26 @@ void BM_MarkupSpotAtEnd10MB(benchmark::State &state)
         benchmark::DoNotOptimize(markupSpotAt(page, page.size()));
 }
 BENCHMARK(BM_MarkupSpotAtEnd10MB)->Unit(benchmark::kMicrosecond);
+
+// What a screen reader asks after each keystroke on a 1 MB page with an
+// emoji near its start: the caret and the selection over AT-SPI, in code
+// points. With the argument 0, the keystroke alone.
+void BM_AccessibleCaretAfterKeystroke1MB(benchmark::State &state)
+{
+    BoxView view;
+    view.box.setBytes("\xf0\x9f\x98\x80" + generatedPage(1024 * 1024), TextEncoding::Utf8);
+    view.box.setSelStart(view.box.length() / 2);
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(&view.box)->textInterface();
+    for (auto _ : state) {
+        view.box.replaceSelection(QStringLiteral("x"));
+        if (state.range(0) != 0) {
+            int start = 0, end = 0;
+            text->selection(0, &start, &end);
+            benchmark::DoNotOptimize(text->cursorPosition() + start + end);
+        }
+    }
+}
+BENCHMARK(BM_AccessibleCaretAfterKeystroke1MB)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Peer: reading the same bytes from the file.
 void BM_RawRead10MB(benchmark::State &state)

@@ -52,11 +52,12 @@ void checkHtml(frmEditor &editor)
     const QString folder = projectFolder(editor);
     // Rows go to the page checked, even after a switch to another.
     const QString page = editor.pageCount() > 0 ? editor.currentPageName() : QString();
-    const QString subject = page.isEmpty() ? QStringLiteral("the page") : page;
+    const QString subject = page.isEmpty() ? QCoreApplication::translate("CheckCommands", "the page") : page;
     w.run(subject, [utf8, folder, page, subject] {
         const PageReport r = checkPage(utf8, folder);
-        return ProblemsReport{subject, {{QStringLiteral("Markup"), entries(r.markup, page)},
-                                        {QStringLiteral("Links"), entries(r.links, page)}}};
+        return ProblemsReport{subject,
+                              {{QCoreApplication::translate("CheckCommands", "Markup"), entries(r.markup, page)},
+                               {QCoreApplication::translate("CheckCommands", "Links"), entries(r.links, page)}}};
     });
     w.show();
     w.raise();
@@ -72,7 +73,7 @@ void checkProjectLinks(frmEditor &editor)
     const QString screenText = QString::fromUtf8(editor.editorWidget()->utf8());
     const QString project = editor.state().CurrentProject;
     w.run(project, [folder, onScreen, screenText, project] {
-        ProblemSection links{QStringLiteral("Links"), {}, true};
+        ProblemSection links{QCoreApplication::translate("CheckCommands", "Links"), {}, true};
         for (const QString &name : Paths::listPages(folder)) {
             QString text = screenText;
             if (name != onScreen) {
@@ -83,7 +84,7 @@ void checkProjectLinks(frmEditor &editor)
             }
             links.rows += entries(checkLinks(text, folder), name);
         }
-        return ProblemsReport{QStringLiteral("Project %1").arg(project), {links}};
+        return ProblemsReport{QCoreApplication::translate("CheckCommands", "Project %1").arg(project), {links}};
     });
     w.show();
     w.raise();

@@ -81,7 +81,8 @@ QList<Problem> checkLinks(QStringView text, const QString &pageFolder)
             if (file.isEmpty() || QFileInfo::exists(file))
                 continue;
             const TextPoint at = places.at(a.valueAt);
-            problems.append({at.line, at.column, Severity::Error, QStringLiteral("missing file: ") + address});
+            problems.append({at.line, at.column, Severity::Error,
+                             QCoreApplication::translate("LinkCheck", "missing file: %1").arg(address)});
         }
     });
     return problems;

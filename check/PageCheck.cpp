@@ -4,6 +4,8 @@
 #include "check/MarkupCheck.h"
 #include "core/PageText.h"
 
+#include <QCoreApplication>
+
 int PageReport::count(Severity s) const
 {
     int n = 0;
@@ -26,8 +28,11 @@ QByteArray pageUtf8(const QByteArray &fileBytes)
 QString countsLine(int errors, int warnings, int infos)
 {
     auto part = [](int n, const char *one, const char *many) {
-        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+        return QCoreApplication::translate("PageCheck", n == 1 ? one : many).arg(n);
     };
-    return part(errors, "error", "errors") + QStringLiteral(", ") + part(warnings, "warning", "warnings")
-           + QStringLiteral(", ") + part(infos, "note", "notes");
+    return QCoreApplication::translate("PageCheck", "%1, %2, %3")
+        .arg(part(errors, QT_TRANSLATE_NOOP("PageCheck", "%1 error"), QT_TRANSLATE_NOOP("PageCheck", "%1 errors")),
+             part(warnings, QT_TRANSLATE_NOOP("PageCheck", "%1 warning"),
+                  QT_TRANSLATE_NOOP("PageCheck", "%1 warnings")),
+             part(infos, QT_TRANSLATE_NOOP("PageCheck", "%1 note"), QT_TRANSLATE_NOOP("PageCheck", "%1 notes")));
 }

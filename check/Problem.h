@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -23,9 +24,9 @@ struct Problem {
 inline QString severityName(Severity s)
 {
     switch (s) {
-    case Severity::Error: return QStringLiteral("error");
-    case Severity::Warning: return QStringLiteral("warning");
-    case Severity::Info: return QStringLiteral("info");
+    case Severity::Error: return QCoreApplication::translate("Problem", "error");
+    case Severity::Warning: return QCoreApplication::translate("Problem", "warning");
+    case Severity::Info: return QCoreApplication::translate("Problem", "info");
     }
     return QString();
 }
@@ -33,5 +34,5 @@ inline QString severityName(Severity s)
 // "Line L, Col C: message", the row of the Problems window.
 inline QString problemRow(const Problem &p)
 {
-    return QStringLiteral("Line %1, Col %2: %3").arg(p.line).arg(p.column).arg(p.message);
+    return QCoreApplication::translate("Problem", "Line %1, Col %2: %3").arg(p.line).arg(p.column).arg(p.message);
 }

@@ -38,11 +38,12 @@ QIcon iconFor(const QStyle *style, Severity s)
 ProblemsWindow::ProblemsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmProblems"));
-    setWindowTitle(QStringLiteral("Problems"));
+    setWindowTitle(tr("Problems"));
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("ProblemsTitle"));
     m_rows = new QTreeWidget(this);
     m_rows->setObjectName(QStringLiteral("ProblemsList"));
+    m_rows->setAccessibleName(tr("Problems"));
     m_rows->setHeaderHidden(true);
     m_rows->setRootIsDecorated(false);
     m_rows->setItemsExpandable(false);
@@ -63,7 +64,7 @@ void ProblemsWindow::run(const QString &subject, std::function<ProblemsReport()>
 {
     const quint64 generation = ++m_generation;
     ++m_running;
-    m_title->setText(QStringLiteral("Checking %1...").arg(subject));
+    m_title->setText(tr("Checking %1...").arg(subject));
     auto *watcher = new QFutureWatcher<ProblemsReport>(this);
     connect(watcher, &QFutureWatcher<ProblemsReport>::finished, this, [this, watcher, generation] {
         --m_running;
@@ -94,12 +95,12 @@ void ProblemsWindow::showReport(const ProblemsReport &report)
             ++counts[int(e.problem.severity)];
         }
         if (section.rows.isEmpty())
-            (new QTreeWidgetItem(head, {QStringLiteral("No problems found.")}))->setFlags(Qt::ItemIsEnabled);
+            (new QTreeWidgetItem(head, {tr("No problems found.")}))->setFlags(Qt::ItemIsEnabled);
     }
     m_rows->expandAll();
-    m_title->setText(report.subject + QStringLiteral(": ")
-                     + countsLine(counts[int(Severity::Error)], counts[int(Severity::Warning)],
-                                  counts[int(Severity::Info)]));
+    m_title->setText(tr("%1: %2").arg(report.subject, countsLine(counts[int(Severity::Error)],
+                                                                 counts[int(Severity::Warning)],
+                                                                 counts[int(Severity::Info)])));
     // The first problem is ready for Return.
     for (QTreeWidgetItemIterator it(m_rows, QTreeWidgetItemIterator::Selectable); *it; ++it) {
         m_rows->setCurrentItem(*it);

@@ -58,11 +58,11 @@ bool OpenPage(Platform &platform, PageView &view, const QString &path)
 
 QString conflictQuestion(const QString &path, const QString &copiesFolder)
 {
-    return QDir::toNativeSeparators(path)
-           + QStringLiteral(" was changed by another program after Tagsmith read it, and the text on screen "
-                            "has changed too.\n\nReplace the other program's version with the text on screen?\n\n"
-                            "The version you do not keep is saved in ")
-           + QDir::toNativeSeparators(copiesFolder) + u'.';
+    return QCoreApplication::translate("PageOps",
+                                       "%1 was changed by another program after Tagsmith read it, and the text on "
+                                       "screen has changed too.\n\nReplace the other program's version with the "
+                                       "text on screen?\n\nThe version you do not keep is saved in %2.")
+        .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(copiesFolder));
 }
 
 bool SavePage(Platform &platform, PageView &view, const QString &path)

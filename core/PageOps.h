@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/PageGuard.h"
+#include "core/UiText.h"
 
 #include <QString>
 
@@ -26,10 +27,12 @@ public:
 // Why a window is being closed (the platform's unload reasons).
 enum class CloseReason { ControlMenu = 0, Code = 1, AppShutdown = 2, TaskManager = 3, Form = 4 };
 
-inline const QString kOpenErrorText = QStringLiteral("Error encountered while trying to open file, please retry.");
-inline const QString kOpenErrorTitle = QStringLiteral("Text Editor");
-inline const QString kSaveErrorText = QStringLiteral("Error occurred while trying to close file, please retry.");
-inline const QString kOverwriteText = QStringLiteral("Overwrite existing file?");
+inline constexpr UiText kOpenErrorText{
+    "PageOps", QT_TRANSLATE_NOOP("PageOps", "Error encountered while trying to open file, please retry.")};
+inline constexpr UiText kOpenErrorTitle{"PageOps", QT_TRANSLATE_NOOP("PageOps", "Text Editor")};
+inline constexpr UiText kSaveErrorText{
+    "PageOps", QT_TRANSLATE_NOOP("PageOps", "Error occurred while trying to close file, please retry.")};
+inline constexpr UiText kOverwriteText{"PageOps", QT_TRANSLATE_NOOP("PageOps", "Overwrite existing file?")};
 
 // Reads the page into the editing area and sets the caption from its title.
 // On failure (also for anything but a regular file, or a file too large to

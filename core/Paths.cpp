@@ -102,6 +102,7 @@ QString pagePath(const QString &root, const QString &project, const QString &pag
 
 QString defaultTemplate(const QString &dataDir) { return resolve(dataDir, QStringLiteral("default.htm")); }
 QString dictionary(const QString &dataDir) { return resolve(dataDir, QStringLiteral("spell.dat")); }
+QString translations(const QString &dataDir) { return dataDir + QLatin1String("/translations"); }
 
 PathKind kindOf(const QString &path)
 {

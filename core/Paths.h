@@ -43,6 +43,7 @@ QString projectOfFolder(const QString &root, const QString &folder);
 QString projectLabel(const QString &project);
 QString defaultTemplate(const QString &dataDir); // "default.htm"
 QString dictionary(const QString &dataDir);      // "spell.dat"
+QString translations(const QString &dataDir);    // "translations", the .qm catalogues
 
 // What a path named on the command line or dropped on the window is.
 enum class PathKind { Page, Folder, Missing, Other };

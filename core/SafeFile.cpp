@@ -2,6 +2,7 @@
 
 #include "core/FileIdentity.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -128,7 +129,7 @@ bool writeInPlace(const QString &target, QByteArrayView bytes, QString *error)
         return false;
     const QString folder = backupFolder();
     if (folder.isEmpty() || !QDir().mkpath(folder))
-        return fail(error, QStringLiteral("no folder for a backup copy"));
+        return fail(error, QCoreApplication::translate("SafeFile", "no folder for a backup copy"));
     const QString backup = freshCopyPath(folder, target);
     if (!writeFileSafely(backup, old, error))
         return false;
@@ -155,7 +156,8 @@ bool writeInPlace(const QString &target, QByteArrayView bytes, QString *error)
     if (written || restored)
         QFile::remove(backup);
     else if (error)
-        *error += QStringLiteral("; the old content is kept in ") + QDir::toNativeSeparators(backup);
+        *error += QCoreApplication::translate("SafeFile", "; the old content is kept in %1")
+                      .arg(QDir::toNativeSeparators(backup));
     return written;
 }
 
@@ -197,7 +199,7 @@ bool writeFileSafely(const QString &path, QByteArrayView bytes, QString *error)
     struct stat old;
     const bool exists = ::stat(name.constData(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode))
-        return fail(error, QStringLiteral("not a regular file"));
+        return fail(error, QCoreApplication::translate("SafeFile", "not a regular file"));
     // Another name of the same file would keep the old bytes after a rename.
     if (exists && old.st_nlink > 1)
         return writeInPlace(target, bytes, error);
@@ -219,11 +221,11 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString *error)
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return fail(error, QStringLiteral("not a regular file"));
+        return fail(error, QCoreApplication::translate("SafeFile", "not a regular file"));
     }
     if (st.st_size > kMaxReadBytes) {
         ::close(fd);
-        return fail(error, QStringLiteral("too large"));
+        return fail(error, QCoreApplication::translate("SafeFile", "too large"));
     }
     QByteArray data(qsizetype(st.st_size), Qt::Uninitialized);
     qsizetype got = 0;
@@ -232,7 +234,7 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString *error)
             // Grown since it was looked at: read on, within the limit.
             if (data.size() >= kMaxReadBytes) {
                 ::close(fd);
-                return fail(error, QStringLiteral("too large"));
+                return fail(error, QCoreApplication::translate("SafeFile", "too large"));
             }
             data.resize(qMin<qsizetype>(kMaxReadBytes, qMax<qsizetype>(4096, data.size() * 2)));
         }

@@ -21,7 +21,7 @@ CaretPosition::CaretPosition(ScintillaTextBox &box, QLabel *label) : EditorDecor
 
 QString CaretPosition::text(long line, long column)
 {
-    return QStringLiteral("Ln %1, Col %2").arg(line).arg(column);
+    return tr("Ln %1, Col %2").arg(line).arg(column);
 }
 
 void CaretPosition::apply(bool enabled)

@@ -1,8 +1,61 @@
 #include "editor/EditingAreaAccessible.h"
 
+#include "core/CodePoints.h"
 #include "editor/ScintillaTextBox.h"
 
+#include <tuple>
+#include <utility>
+
 namespace {
+// Qt's own character, word and sentence boundaries, found in the UTF-16 text
+// (Qt's search runs on text() and characterCount() alone).
+class Utf16Text : public QAccessibleTextInterface {
+public:
+    explicit Utf16Text(QString text) : m_text(std::move(text)) {}
+    QString text(int startOffset, int endOffset) const override
+    {
+        return m_text.mid(startOffset, qMax(0, endOffset - startOffset));
+    }
+    int characterCount() const override { return int(m_text.size()); }
+    // Not used by the search.
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        return {};
+    }
+
+private:
+    QString m_text;
+};
+
+bool isLineEnd(QChar c) { return c == u'\n' || c == u'\r'; }
+
+// The line holding `pos`, with its line end (CR LF, LF or CR) as AT-SPI's
+// lines take it. Qt's own answer for lines is the whole text.
+std::pair<int, int> lineAround(QStringView text, int pos)
+{
+    if (pos > 0 && pos < text.size() && text[pos] == u'\n' && text[pos - 1] == u'\r')
+        --pos; // inside CR LF: the line it ends
+    int start = pos, end = pos;
+    while (start > 0 && !isLineEnd(text[start - 1]))
+        --start;
+    while (end < text.size() && !isLineEnd(text[end]))
+        ++end;
+    if (end < text.size())
+        end += (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ? 2 : 1;
+    return {start, end};
+}
+
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
     if (className == QLatin1String(ScintillaTextBox::staticMetaObject.className()))
@@ -19,7 +72,7 @@ EditingAreaAccessible::EditingAreaAccessible(ScintillaTextBox *box)
     QObject::connect(box, &QsciScintilla::cursorPositionChanged, box, [box] {
         if (!QAccessible::isActive())
             return;
-        QAccessibleTextCursorEvent event(box, box->caretPosition());
+        QAccessibleTextCursorEvent event(box, CodePoints::fromUtf16(box->text(), box->caretPosition()));
         QAccessible::updateAccessibility(&event);
     });
 }
@@ -33,6 +86,12 @@ void EditingAreaAccessible::install()
 }
 
 ScintillaTextBox *EditingAreaAccessible::box() const { return static_cast<ScintillaTextBox *>(widget()); }
+
+// The page's text is kept by the editing area between changes, so each
+// conversion is one pass over it, and only while an assistive tool asks.
+int EditingAreaAccessible::toBox(int offset) const { return CodePoints::toUtf16(box()->text(), offset); }
+
+int EditingAreaAccessible::fromBox(int position) const { return CodePoints::fromUtf16(box()->text(), position); }
 
 void *EditingAreaAccessible::interface_cast(QAccessible::InterfaceType type)
 {
@@ -52,8 +111,9 @@ void EditingAreaAccessible::selection(int selectionIndex, int *startOffset, int 
 {
     *startOffset = *endOffset = 0;
     if (selectionIndex == 0 && box()->hasSelection()) {
-        *startOffset = box()->selStart();
-        *endOffset = *startOffset + box()->selLength();
+        const int start = box()->selStart();
+        *startOffset = fromBox(start);
+        *endOffset = fromBox(start + box()->selLength());
     }
 }
 
@@ -69,36 +129,45 @@ void EditingAreaAccessible::removeSelection(int selectionIndex)
 
 void EditingAreaAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
 {
-    if (selectionIndex == 0)
-        box()->setSelection(qMin(startOffset, endOffset), qAbs(endOffset - startOffset));
+    if (selectionIndex != 0)
+        return;
+    const int start = toBox(qMin(startOffset, endOffset));
+    box()->setSelection(start, toBox(qMax(startOffset, endOffset)) - start);
 }
 
-int EditingAreaAccessible::cursorPosition() const { return box()->caretPosition(); }
+int EditingAreaAccessible::cursorPosition() const { return fromBox(box()->caretPosition()); }
 
-void EditingAreaAccessible::setCursorPosition(int position) { box()->setSelStart(position); }
+void EditingAreaAccessible::setCursorPosition(int position) { box()->setSelStart(toBox(position)); }
 
 QString EditingAreaAccessible::text(int startOffset, int endOffset) const
 {
-    return box()->text().mid(startOffset, qMax(0, endOffset - startOffset));
+    const QString all = box()->text();
+    const int start = CodePoints::toUtf16(all, startOffset);
+    return all.mid(start, qMax(0, CodePoints::toUtf16(all, endOffset) - start));
 }
 
-int EditingAreaAccessible::characterCount() const { return box()->length(); }
+int EditingAreaAccessible::characterCount() const
+{
+    const QString all = box()->text();
+    return CodePoints::fromUtf16(all, int(all.size()));
+}
 
 QRect EditingAreaAccessible::characterRect(int offset) const
 {
-    QRect r = box()->characterRect(offset);
+    QRect r = box()->characterRect(toBox(offset));
     r.moveTopLeft(box()->viewport()->mapToGlobal(r.topLeft()));
     return r;
 }
 
 int EditingAreaAccessible::offsetAtPoint(const QPoint &point) const
 {
-    return box()->positionAt(box()->viewport()->mapFromGlobal(point));
+    const int position = box()->positionAt(box()->viewport()->mapFromGlobal(point));
+    return position < 0 ? position : fromBox(position);
 }
 
 void EditingAreaAccessible::scrollToSubstring(int startIndex, int endIndex)
 {
-    box()->setSelection(startIndex, qMax(0, endIndex - startIndex));
+    setSelection(0, startIndex, qMax(startIndex, endIndex));
 }
 
 QString EditingAreaAccessible::attributes(int offset, int *startOffset, int *endOffset) const
@@ -110,11 +179,60 @@ QString EditingAreaAccessible::attributes(int offset, int *startOffset, int *end
     return QString();
 }
 
+QString EditingAreaAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                                int *startOffset, int *endOffset) const
+{
+    return textAround(Around::Before, offset, boundaryType, startOffset, endOffset);
+}
+
+QString EditingAreaAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                               int *startOffset, int *endOffset) const
+{
+    return textAround(Around::After, offset, boundaryType, startOffset, endOffset);
+}
+
+QString EditingAreaAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                            int *startOffset, int *endOffset) const
+{
+    return textAround(Around::At, offset, boundaryType, startOffset, endOffset);
+}
+
+QString EditingAreaAccessible::textAround(Around where, int offset, QAccessible::TextBoundaryType boundaryType,
+                                          int *startOffset, int *endOffset) const
+{
+    const QString all = box()->text();
+    // -2 stands for the caret, -1 for the end of the text.
+    const int position = offset == -2 ? box()->caretPosition()
+                         : offset == -1 ? int(all.size())
+                                        : CodePoints::toUtf16(all, offset);
+    int start = -1, end = -1;
+    QString found;
+    if (boundaryType == QAccessible::LineBoundary || boundaryType == QAccessible::ParagraphBoundary) {
+        auto line = lineAround(all, position);
+        if (where == Around::Before)
+            line = line.first > 0 ? lineAround(all, line.first - 1) : std::pair(-1, -1);
+        else if (where == Around::After)
+            line = line.second < all.size() ? lineAround(all, line.second) : std::pair(-1, -1);
+        std::tie(start, end) = line;
+        if (start >= 0)
+            found = all.mid(start, end - start);
+    } else {
+        const Utf16Text units(all);
+        found = where == Around::Before ? units.textBeforeOffset(position, boundaryType, &start, &end)
+                : where == Around::After ? units.textAfterOffset(position, boundaryType, &start, &end)
+                                         : units.textAtOffset(position, boundaryType, &start, &end);
+    }
+    *startOffset = start < 0 ? start : CodePoints::fromUtf16(all, start);
+    *endOffset = end < 0 ? end : CodePoints::fromUtf16(all, end);
+    return found;
+}
+
 void EditingAreaAccessible::deleteText(int startOffset, int endOffset) { replaceText(startOffset, endOffset, {}); }
 
 void EditingAreaAccessible::insertText(int offset, const QString &text) { replaceText(offset, offset, text); }
 
 void EditingAreaAccessible::replaceText(int startOffset, int endOffset, const QString &text)
 {
-    box()->replaceRange(startOffset, qMax(0, endOffset - startOffset), text);
+    const int start = toBox(startOffset);
+    box()->replaceRange(start, qMax(0, toBox(endOffset) - start), text);
 }

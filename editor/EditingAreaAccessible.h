@@ -4,8 +4,10 @@
 
 class ScintillaTextBox;
 
-// What screen readers see of the editing area: its text, caret and selection
-// in the UTF-16 offsets the rest of the program uses. It stands in for the
+// What screen readers see of the editing area: its text, caret and selection.
+// Offsets are code points, as AT-SPI counts characters (Qt's bridge hands
+// them over unchanged), not the UTF-16 units of the rest of the program: an
+// emoji is one character to a screen reader. A line is a line of the page. It stands in for the
 // editing component's own accessible, which counts the characters from the
 // start of the page to the caret after every repaint, whether an assistive
 // tool listens or not: tens of milliseconds per keystroke near the end of a
@@ -35,6 +37,12 @@ public:
     int offsetAtPoint(const QPoint &point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+                             int *endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+                            int *endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+                         int *endOffset) const override;
 
     // QAccessibleEditableTextInterface
     void deleteText(int startOffset, int endOffset) override;
@@ -43,4 +51,9 @@ public:
 
 private:
     ScintillaTextBox *box() const;
+    int toBox(int offset) const;   // code points -> the editing area's UTF-16
+    int fromBox(int position) const;
+    enum class Around { Before, After, At };
+    QString textAround(Around where, int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+                       int *endOffset) const;
 };

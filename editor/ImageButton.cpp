@@ -1,7 +1,30 @@
 #include "editor/ImageButton.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+// Screen readers hear a button that can be pressed, not a bare area.
+class ImageButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ImageButtonAccessible(ImageButton *button) : QAccessibleWidget(button, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && widget()->isEnabled())
+            emit static_cast<ImageButton *>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(ImageButton::staticMetaObject.className()))
+        if (auto *button = qobject_cast<ImageButton *>(object))
+            return new ImageButtonAccessible(button);
+    return nullptr;
+}
+} // namespace
 
 ImageButton::ImageButton(const QString &name, const QPixmap &up, const QPixmap &dn, const QPixmap &n,
                          QWidget *parent)
@@ -9,6 +32,8 @@ ImageButton::ImageButton(const QString &name, const QPixmap &up, const QPixmap &
 {
     setObjectName(name);
     setAttribute(Qt::WA_Hover);
+    static const bool accessible = (QAccessible::installFactory(accessibleFactory), true);
+    Q_UNUSED(accessible);
 }
 
 QSize ImageButton::sizeHint() const { return m_up.deviceIndependentSize().toSize(); }

@@ -7,6 +7,7 @@
 #include "core/RecoveryStore.h"
 #include "core/SettingsKeys.h"
 #include "core/TitleScan.h"
+#include "core/UiText.h"
 #include "core/WebAddresses.h"
 #include "editor/AutoBracket.h"
 #include "editor/Commands.h"
@@ -43,26 +44,31 @@ constexpr int kMinWidthTwips = 6000;
 constexpr int kMinHeightTwips = 4000;
 constexpr int kButtonWidthTwips = 345;
 constexpr int kButtonHeightTwips = 330;
-const QString kNoPageText = QStringLiteral("Before you can edit you must add a page.");
-const QString kEndAnywayText = QStringLiteral(
-    "The page could not be saved, so its changes are not in its file.\n\n"
-    "End Tagsmith anyway? The text on screen is then offered for recovery the next time Tagsmith starts.");
-const QString kEndAndLoseText = QStringLiteral(
-    "The page could not be saved, and its text could not be kept for recovery either.\n\n"
-    "End Tagsmith anyway and lose the changes on screen?");
-const QString kRecoverTitle = QStringLiteral("Recover Page");
-const QString kNotEndedNote = QStringLiteral(
-    "Told to end, Tagsmith stays open: the page could neither be saved nor kept for recovery.");
-const QString kUnlistedNote = QStringLiteral(
-    "Not listed: %1 named like a page that Tagsmith cannot open (a folder, a pipe, or a name that is not UTF-8).");
-const QString kNotOpenedNote = QStringLiteral("%1 could not be opened: nothing can be typed until a page opens.");
+constexpr UiText kNoPageText{"frmEditor", QT_TRANSLATE_NOOP("frmEditor", "Before you can edit you must add a page.")};
+constexpr UiText kEndAnywayText{
+    "frmEditor", QT_TRANSLATE_NOOP("frmEditor", "The page could not be saved, so its changes are not in its file.\n\n"
+                                                "End Tagsmith anyway? The text on screen is then offered for "
+                                                "recovery the next time Tagsmith starts.")};
+constexpr UiText kEndAndLoseText{
+    "frmEditor", QT_TRANSLATE_NOOP("frmEditor", "The page could not be saved, and its text could not be kept for "
+                                                "recovery either.\n\nEnd Tagsmith anyway and lose the changes on "
+                                                "screen?")};
+constexpr UiText kRecoverTitle{"frmEditor", QT_TRANSLATE_NOOP("frmEditor", "Recover Page")};
+constexpr UiText kNotEndedNote{
+    "frmEditor", QT_TRANSLATE_NOOP("frmEditor", "Told to end, Tagsmith stays open: the page could neither be saved "
+                                                "nor kept for recovery.")};
+constexpr UiText kUnlistedNote{
+    "frmEditor", QT_TRANSLATE_NOOP("frmEditor", "Not listed: %1 named like a page that Tagsmith cannot open (a "
+                                                "folder, a pipe, or a name that is not UTF-8).")};
+constexpr UiText kNotOpenedNote{
+    "frmEditor", QT_TRANSLATE_NOOP("frmEditor", "%1 could not be opened: nothing can be typed until a page opens.")};
 
 QString recoverQuestion(const QString &pagePath)
 {
-    return QStringLiteral("Tagsmith ended without saving the changes made to the page ")
-           + QDir::toNativeSeparators(pagePath)
-           + QStringLiteral(".\n\nRestore the unsaved text? (Yes puts it on screen, not yet saved; "
-                            "No discards it.)");
+    return QCoreApplication::translate("frmEditor", "Tagsmith ended without saving the changes made to the page "
+                                                    "%1.\n\nRestore the unsaved text? (Yes puts it on screen, not "
+                                                    "yet saved; No discards it.)")
+        .arg(QDir::toNativeSeparators(pagePath));
 }
 } // namespace
 
@@ -84,7 +90,7 @@ frmEditor::frmEditor(AppState &state, Platform &platform, QWidget *parent)
 {
     Q_INIT_RESOURCE(tagsmith);
     setObjectName(QStringLiteral("frmEditor"));
-    setWindowTitle(QStringLiteral("Tagsmith"));
+    setWindowTitle(tr("Tagsmith"));
     m_client = new ClientArea(this);
     setCentralWidget(m_client);
     createEditingArea();
@@ -133,11 +139,12 @@ void frmEditor::createToolBar()
 {
     ToolBar1 = new QWidget(m_client);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    Label1 = new QLabel(QStringLiteral("Web Page:"), ToolBar1);
+    Label1 = new QLabel(tr("Web Page:"), ToolBar1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Combo1 = new QComboBox(ToolBar1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setAccessibleName(tr("Web Page"));
+    Label1->setBuddy(Combo1); // screen readers on Linux name a combo box by its label
     // The user's choice runs the page switch, even when the same page is picked again.
     connect(Combo1, &QComboBox::activated, this, [this] { pageSwitch(); });
 
@@ -298,12 +305,11 @@ void frmEditor::load()
     // missing folders.
     if (!Paths::ensureProjectsRoot(m_state.projectsRoot)) {
         m_platform.messages.inform(this,
-                                   QStringLiteral("Tagsmith keeps its projects in the folder \"")
-                                       + QDir::toNativeSeparators(m_state.projectsRoot)
-                                       + QStringLiteral("\", and that folder could not be created. "
-                                                        "Make sure you may write there and that no file of that "
-                                                        "name is in the way, then start Tagsmith again."),
-                                   QStringLiteral("Start Error"), MessageRequest::Icon::Exclamation);
+                                   tr("Tagsmith keeps its projects in the folder \"%1\", and that folder could "
+                                      "not be created. Make sure you may write there and that no file of that "
+                                      "name is in the way, then start Tagsmith again.")
+                                       .arg(QDir::toNativeSeparators(m_state.projectsRoot)),
+                                   tr("Start Error"), MessageRequest::Icon::Exclamation);
         m_platform.end.endNow();
         return;
     }
@@ -402,10 +408,10 @@ void frmEditor::Init()
 
     if (!Paths::projectIsWritable(m_state.projectsRoot, m_state.CurrentProject)) {
         m_platform.messages.inform(this,
-                                   QStringLiteral("The project, ") + Paths::projectLabel(m_state.CurrentProject)
-                                       + QStringLiteral(", no longer exists or there is an error accessing it.  "
-                                                        "Setting project to default."),
-                                   QStringLiteral("Start Error"), MessageRequest::Icon::Exclamation);
+                                   tr("The project, %1, no longer exists or there is an error accessing it.  "
+                                      "Setting project to default.")
+                                       .arg(Paths::projectLabel(m_state.CurrentProject)),
+                                   tr("Start Error"), MessageRequest::Icon::Exclamation);
         m_state.CurrentProject = QStringLiteral("default");
         s.write(Settings, DefaultProj, QStringLiteral("default"));
         return;
@@ -433,7 +439,7 @@ void frmEditor::refreshToolsMenu()
 
 void frmEditor::updatelist()
 {
-    Status->setText(QStringLiteral("Current Project:  [") + Paths::projectLabel(m_state.CurrentProject) + u']');
+    Status->setText(tr("Current Project:  [%1]").arg(Paths::projectLabel(m_state.CurrentProject)));
     LastListIndex = Combo1->currentIndex();
     const auto listPages = [this] {
         Combo1->clear();
@@ -467,7 +473,7 @@ void frmEditor::updatelist()
             selectListIndex(index);
         }
     } else {
-        setWindowTitle(QStringLiteral("Tagsmith"));
+        setWindowTitle(tr("Tagsmith"));
         m_txtEdit->setEnabled(false);
         m_txtEdit->setEncoding(TextEncoding::Utf8);
         m_txtEdit->setText(kNoPageText);
@@ -482,7 +488,7 @@ void frmEditor::updatelist()
                              ? Paths::unlistedPages(Paths::projectFolder(m_state.projectsRoot, m_state.CurrentProject))
                              : 0;
     if (unlisted > 0 && StatusNote->text().isEmpty())
-        showNote(kUnlistedNote.arg(unlisted == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(unlisted)));
+        showNote(kUnlistedNote.arg(unlisted == 1 ? tr("1 file") : tr("%1 files").arg(unlisted)));
     // Spelling works on the current page: offered while there is one.
     mnuToolsItm[0]->setEnabled(Combo1->count() > 0);
 }

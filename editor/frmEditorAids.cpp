@@ -30,13 +30,13 @@ void frmEditor::createEditingAids()
     m_caretPosition->setEnabled(true);
 
     // Appended after the items of each menu, whatever their number.
-    m_lineNumbersItem = addItem(mnuView, mnuViewItem, QStringLiteral("Line &Numbers"));
+    m_lineNumbersItem = addItem(mnuView, mnuViewItem, tr("Line &Numbers"));
     m_lineNumbersItem->setCheckable(true);
     connect(m_lineNumbersItem, &QAction::triggered, this, [this](bool on) {
         m_lineNumbers->setEnabled(on);
         m_platform.settings.write(SettingsKeys::Settings, SettingsKeys::LineNumbers, SettingsKeys::flag(on));
     });
-    QAction *matching = addItem(mnuEdit, mnuEditItem, QStringLiteral("Go To &Matching Tag"),
+    QAction *matching = addItem(mnuEdit, mnuEditItem, tr("Go To &Matching Tag"),
                                 QKeySequence(Qt::CTRL | Qt::Key_M));
     connect(matching, &QAction::triggered, this, [this] { m_tagMatch->goToPartner(); });
     createPreviewItem();

@@ -5,6 +5,7 @@
 #include "core/AppState.h"
 #include "core/Paths.h"
 #include "core/SettingsKeys.h"
+#include "core/UiText.h"
 #include "core/WebAddresses.h"
 #include "editor/Commands.h"
 #include "editor/ImageButton.h"
@@ -23,7 +24,8 @@
 #include <QMenuBar>
 
 namespace {
-const QString kDeleteErrorText = QStringLiteral("Error occurred while trying to delete file, please retry.");
+constexpr UiText kDeleteErrorText{
+    "frmEditor", QT_TRANSLATE_NOOP("frmEditor", "Error occurred while trying to delete file, please retry.")};
 } // namespace
 
 void frmEditor::createMenus()
@@ -38,16 +40,18 @@ void frmEditor::createMenus()
 
 void frmEditor::createFileMenu()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     const struct { const char *caption; QKeySequence key; } items[] = {
-        {"Project &Manager...", {}}, {"-", {}}, {"&New Page...", QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
-        {"&Delete Page...", QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
-        {"&Save Page", QKeySequence(Qt::CTRL | Qt::Key_S)}, {"-", {}},
-        {"&Print...", {}}, {"P&roperties", {}}, {"-", {}},
-        {"&Preview in Web Browser", QKeySequence(Qt::CTRL | Qt::Key_P)}, {"-", {}}, {"E&xit", {}}};
+        {QT_TR_NOOP("Project &Manager..."), {}}, {"-", {}},
+        {QT_TR_NOOP("&New Page..."), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+        {QT_TR_NOOP("&Delete Page..."), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+        {QT_TR_NOOP("&Save Page"), QKeySequence(Qt::CTRL | Qt::Key_S)}, {"-", {}},
+        {QT_TR_NOOP("&Print..."), {}}, {QT_TR_NOOP("P&roperties"), {}}, {"-", {}},
+        {QT_TR_NOOP("&Preview in Web Browser"), QKeySequence(Qt::CTRL | Qt::Key_P)}, {"-", {}},
+        {QT_TR_NOOP("E&xit"), {}}};
     for (const auto &it : items) {
-        QAction *a = addItem(mnuFile, mnuFileItem, QString::fromLatin1(it.caption), it.key);
+        QAction *a = addItem(mnuFile, mnuFileItem, tr(it.caption), it.key);
         const int index = int(mnuFileItem.size()) - 1;
         connect(a, &QAction::triggered, this, [this, index] { fileItem(index); });
     }
@@ -56,17 +60,20 @@ void frmEditor::createFileMenu()
 
 void frmEditor::createEditMenu()
 {
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit = menuBar()->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     const struct { const char *caption; QKeySequence key; } items[] = {
-        {"Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X)}, {"&Copy", QKeySequence(Qt::CTRL | Qt::Key_C)},
-        {"&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)}, {"&Delete", {}}, {"-", {}},
-        {"&Find...", QKeySequence(Qt::CTRL | Qt::Key_F)}, {"Find &Next", QKeySequence(Qt::Key_F3)},
-        {"-", {}}, {"&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)}, {"&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
-        {"-", {}}, {"R&eplace...", QKeySequence(Qt::CTRL | Qt::Key_H)},
-        {"&Go To Line...", QKeySequence(Qt::CTRL | Qt::Key_G)}};
+        {QT_TR_NOOP("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {QT_TR_NOOP("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {QT_TR_NOOP("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V)}, {QT_TR_NOOP("&Delete"), {}}, {"-", {}},
+        {QT_TR_NOOP("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {QT_TR_NOOP("Find &Next"), QKeySequence(Qt::Key_F3)}, {"-", {}},
+        {QT_TR_NOOP("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {QT_TR_NOOP("&Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {"-", {}}, {QT_TR_NOOP("R&eplace..."), QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {QT_TR_NOOP("&Go To Line..."), QKeySequence(Qt::CTRL | Qt::Key_G)}};
     for (const auto &it : items) {
-        QAction *a = addItem(mnuEdit, mnuEditItem, QString::fromLatin1(it.caption), it.key);
+        QAction *a = addItem(mnuEdit, mnuEditItem, tr(it.caption), it.key);
         const int index = int(mnuEditItem.size()) - 1;
         connect(a, &QAction::triggered, this, [this, index] { editItem(index); });
     }
@@ -83,15 +90,16 @@ void frmEditor::createEditMenu()
 
 void frmEditor::createViewMenu()
 {
-    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView = menuBar()->addMenu(tr("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    const char *captions[] = {"&Tool Bar", "&Status Bar", "-", "&Refresh", nullptr, "&Options..."};
+    const char *captions[] = {QT_TR_NOOP("&Tool Bar"), QT_TR_NOOP("&Status Bar"), "-", QT_TR_NOOP("&Refresh"), nullptr,
+                              QT_TR_NOOP("&Options...")};
     for (const char *caption : captions) {
         if (!caption) {
             mnuViewItem.append(nullptr); // the menu has no item 4
             continue;
         }
-        QAction *a = addItem(mnuView, mnuViewItem, QString::fromLatin1(caption));
+        QAction *a = addItem(mnuView, mnuViewItem, tr(caption));
         const int index = int(mnuViewItem.size()) - 1;
         connect(a, &QAction::triggered, this, [this, index] { viewItem(index); });
     }
@@ -103,51 +111,51 @@ void frmEditor::createViewMenu()
 
 void frmEditor::createHtmlMenu()
 {
-    HTML = menuBar()->addMenu(QStringLiteral("&HTML"));
+    HTML = menuBar()->addMenu(tr("&HTML"));
     HTML->setObjectName(QStringLiteral("HTML"));
     auto sub = [](QMenu *parent, const char *caption, const char *name) {
-        QMenu *m = parent->addMenu(QString::fromLatin1(caption));
+        QMenu *m = parent->addMenu(tr(caption));
         m->setObjectName(QString::fromLatin1(name));
         return m;
     };
     auto item = [this](QMenu *parent, const char *caption, const char *name, TagTemplate id) {
-        QAction *a = parent->addAction(QString::fromLatin1(caption));
+        QAction *a = parent->addAction(tr(caption));
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, [this, id] { insertTemplate(*m_txtEdit, pageCount(), id); });
     };
-    QMenu *script = sub(HTML, "&Script", "MnuScript");
-    item(script, "&JavaScript", "JavaScript", TagTemplate::JavaScript);
-    item(script, "&VBScript", "VbScript", TagTemplate::VbScript);
-    QMenu *ie = sub(HTML, "&Internet Explorer", "Ie");
-    item(ie, "&Marquee", "Marquee", TagTemplate::Marquee);
-    item(ie, "&Background Sound", "bgsound", TagTemplate::bgsound);
-    QMenu *links = sub(HTML, "&Links", "Links");
-    item(links, "&To Another Page", "AnotherPage", TagTemplate::AnotherPage);
-    QMenu *format = sub(HTML, "&Page Format", "Format");
-    QMenu *font = sub(format, "&Font", "Font");
-    item(font, "&Color", "color", TagTemplate::color);
-    item(font, "&Size", "FSize", TagTemplate::FSize);
-    QMenu *text = sub(format, "&Text", "FText");
-    item(text, "&Bold", "Bold", TagTemplate::Bold);
-    item(text, "&Center", "Center", TagTemplate::Center);
-    item(text, "&Italic", "Italic", TagTemplate::Italic);
-    item(text, "&Underline", "Underline", TagTemplate::Underline);
-    item(format, "&Line Break", "Break", TagTemplate::Break);
-    item(format, "&Paragraph", "Paragraph", TagTemplate::Paragraph);
-    item(HTML, "&Image", "Image", TagTemplate::Image);
+    QMenu *script = sub(HTML, QT_TR_NOOP("&Script"), "MnuScript");
+    item(script, QT_TR_NOOP("&JavaScript"), "JavaScript", TagTemplate::JavaScript);
+    item(script, QT_TR_NOOP("&VBScript"), "VbScript", TagTemplate::VbScript);
+    QMenu *ie = sub(HTML, QT_TR_NOOP("&Internet Explorer"), "Ie");
+    item(ie, QT_TR_NOOP("&Marquee"), "Marquee", TagTemplate::Marquee);
+    item(ie, QT_TR_NOOP("&Background Sound"), "bgsound", TagTemplate::bgsound);
+    QMenu *links = sub(HTML, QT_TR_NOOP("&Links"), "Links");
+    item(links, QT_TR_NOOP("&To Another Page"), "AnotherPage", TagTemplate::AnotherPage);
+    QMenu *format = sub(HTML, QT_TR_NOOP("&Page Format"), "Format");
+    QMenu *font = sub(format, QT_TR_NOOP("&Font"), "Font");
+    item(font, QT_TR_NOOP("&Color"), "color", TagTemplate::color);
+    item(font, QT_TR_NOOP("&Size"), "FSize", TagTemplate::FSize);
+    QMenu *text = sub(format, QT_TR_NOOP("&Text"), "FText");
+    item(text, QT_TR_NOOP("&Bold"), "Bold", TagTemplate::Bold);
+    item(text, QT_TR_NOOP("&Center"), "Center", TagTemplate::Center);
+    item(text, QT_TR_NOOP("&Italic"), "Italic", TagTemplate::Italic);
+    item(text, QT_TR_NOOP("&Underline"), "Underline", TagTemplate::Underline);
+    item(format, QT_TR_NOOP("&Line Break"), "Break", TagTemplate::Break);
+    item(format, QT_TR_NOOP("&Paragraph"), "Paragraph", TagTemplate::Paragraph);
+    item(HTML, QT_TR_NOOP("&Image"), "Image", TagTemplate::Image);
     HTML->addSeparator()->setObjectName(QStringLiteral("sep"));
-    QMenu *setup = sub(HTML, "&Page Setup", "Setup");
-    item(setup, "&Base URL", "BASEURL", TagTemplate::BASEURL);
-    item(setup, "&Comment", "Comment", TagTemplate::Comment);
+    QMenu *setup = sub(HTML, QT_TR_NOOP("&Page Setup"), "Setup");
+    item(setup, QT_TR_NOOP("&Base URL"), "BASEURL", TagTemplate::BASEURL);
+    item(setup, QT_TR_NOOP("&Comment"), "Comment", TagTemplate::Comment);
 }
 
 void frmEditor::createToolsMenu()
 {
-    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuTools = menuBar()->addMenu(tr("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    addItem(mnuTools, mnuToolsItm, QStringLiteral("&Check Spelling..."));
+    addItem(mnuTools, mnuToolsItm, tr("&Check Spelling..."));
     addItem(mnuTools, mnuToolsItm, QStringLiteral("-"));
-    addItem(mnuTools, mnuToolsItm, QStringLiteral("&Explore Project"));
+    addItem(mnuTools, mnuToolsItm, tr("&Explore Project"));
     for (int slot = 1; slot <= kToolSlots; ++slot) {
         QAction *a = addItem(mnuTools, mnuToolsItm, QString());
         a->setVisible(false);
@@ -159,23 +167,24 @@ void frmEditor::createToolsMenu()
     // The single-word spell check comes after the custom tools, outside the
     // numbered items.
     mnuTools->addSeparator();
-    QAction *spellWord = mnuTools->addAction(QStringLiteral("Spell Check &Word..."));
+    QAction *spellWord = mnuTools->addAction(tr("Spell Check &Word..."));
     spellWord->setObjectName(QStringLiteral("mnuToolsSpellWord"));
     connect(spellWord, &QAction::triggered, this, [this] { Commands::spellCheckWord(*this); });
     // The checks of the page and the project come last, apart.
     mnuTools->addSeparator();
-    QAction *check = addItem(mnuTools, mnuToolsItm, QStringLiteral("Check &HTML"), QKeySequence(Qt::Key_F7));
+    QAction *check = addItem(mnuTools, mnuToolsItm, tr("Check &HTML"), QKeySequence(Qt::Key_F7));
     connect(check, &QAction::triggered, this, [this] { Commands::checkHtml(*this); });
-    QAction *links = addItem(mnuTools, mnuToolsItm, QStringLiteral("Check &Project Links"));
+    QAction *links = addItem(mnuTools, mnuToolsItm, tr("Check &Project Links"));
     connect(links, &QAction::triggered, this, [this] { Commands::checkProjectLinks(*this); });
 }
 
 void frmEditor::createHelpMenu()
 {
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    for (const char *caption : {"&Corvane Web Site", "&Tagsmith Web Site", "-", "&About Tagsmith"}) {
-        QAction *a = addItem(mnuHelp, mnuHelpItem, QString::fromLatin1(caption));
+    for (const char *caption :
+         {QT_TR_NOOP("&Corvane Web Site"), QT_TR_NOOP("&Tagsmith Web Site"), "-", QT_TR_NOOP("&About Tagsmith")}) {
+        QAction *a = addItem(mnuHelp, mnuHelpItem, tr(caption));
         const int index = int(mnuHelpItem.size()) - 1;
         connect(a, &QAction::triggered, this, [this, index] { helpItem(index); });
     }
@@ -202,7 +211,7 @@ void frmEditor::editMenuOpening()
     BtnPaste->setShownEnabled(pages);
 }
 
-void frmEditor::toolsMenuOpening() { mnuToolsItm[2]->setText(QStringLiteral("&Explore Project")); }
+void frmEditor::toolsMenuOpening() { mnuToolsItm[2]->setText(tr("&Explore Project")); }
 
 // ---------------------------------------------------------------- commands
 
@@ -246,7 +255,7 @@ void frmEditor::fileItem(int index)
 void frmEditor::DelItem(const QString &filename)
 {
     if (QFileInfo::exists(filename)
-        && !m_platform.messages.confirm(this, QStringLiteral("Are you sure you want to delete ") + filename + u'?'))
+        && !m_platform.messages.confirm(this, tr("Are you sure you want to delete %1?").arg(filename)))
         return;
     if (!QFile::remove(filename)) {
         m_platform.messages.inform(this, kDeleteErrorText, QStringLiteral("Tagsmith"), MessageRequest::Icon::Exclamation);

@@ -25,7 +25,7 @@ constexpr int kNarrowestTwips = 1200; // for the pane and for the editing area b
 
 void frmEditor::createPreviewItem()
 {
-    m_previewItem = addItem(mnuView, mnuViewItem, QStringLiteral("Live &Preview"), QKeySequence(Qt::Key_F12));
+    m_previewItem = addItem(mnuView, mnuViewItem, tr("Live &Preview"), QKeySequence(Qt::Key_F12));
     m_previewItem->setCheckable(true);
     connect(m_previewItem, &QAction::triggered, this, &frmEditor::setPreviewShown);
 }

@@ -7,6 +7,7 @@
 #include "platform/QtPlatform.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -69,6 +70,7 @@ int main(int argc, char *argv[])
     AppState state;
     state.appDir = QDir::cleanPath(QCoreApplication::applicationDirPath());
     state.dataDir = Paths::dataDir(state.appDir);
+    installTranslations(QLocale(), Paths::translations(state.dataDir));
     state.projectsRoot = Paths::projectsRoot(
         state.appDir, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 

@@ -25,11 +25,11 @@ ToolDialog::ToolDialog(AppState &state, Platform &platform, QWidget *parent, boo
     const int top = withIntro ? kIntro : 0;
     setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight + top, this));
 
-    Frame1 = new QGroupBox(QStringLiteral(" Tool Properties "), this);
+    Frame1 = new QGroupBox(tr(" Tool Properties "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     placeTwips(Frame1, 120, top + 60, 4470, 1320);
 
-    Label2 = new QLabel(QStringLiteral("Caption:"), Frame1);
+    Label2 = new QLabel(tr("Caption:"), Frame1);
     Label2->setObjectName(QStringLiteral("Label2"));
     placeTwips(Label2, 180, 390, 840, 255);
     Text1 = new QLineEdit(Frame1);
@@ -38,11 +38,12 @@ ToolDialog::ToolDialog(AppState &state, Platform &platform, QWidget *parent, boo
     placeTwips(Text1, 1020, 330, 3270, 315);
     Label2->setBuddy(Text1);
 
-    Label3 = new QLabel(QStringLiteral("Tool:"), Frame1);
+    Label3 = new QLabel(tr("Tool:"), Frame1);
     Label3->setObjectName(QStringLiteral("Label3"));
     placeTwips(Label3, 180, 840, 840, 255);
     Text2 = new QLineEdit(Frame1);
     Text2->setObjectName(QStringLiteral("Text2"));
+    Label3->setBuddy(Text2); // its name for screen readers
     Text2->setReadOnly(true);
     Text2->setFocusPolicy(Qt::NoFocus);
     {
@@ -52,16 +53,16 @@ ToolDialog::ToolDialog(AppState &state, Platform &platform, QWidget *parent, boo
         Text2->setPalette(p);
     }
     placeTwips(Text2, 1020, 780, 2190, 315);
-    Command3 = new QPushButton(QStringLiteral("&Browse..."), Frame1);
+    Command3 = new QPushButton(tr("&Browse..."), Frame1);
     Command3->setObjectName(QStringLiteral("Command3"));
     placeTwips(Command3, 3300, 765, 990, 345);
 
-    Command1 = new QPushButton(QStringLiteral("&Ok"), this);
+    Command1 = new QPushButton(tr("&Ok"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
     Command1->setEnabled(false);
     placeTwips(Command1, 2220, top + 1530, 1095, 375);
-    Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Command2 = new QPushButton(tr("&Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     placeTwips(Command2, 3495, top + 1530, 1095, 375);
 
@@ -91,7 +92,7 @@ bool ToolDialog::fieldsFilled()
 void ToolDialog::browse()
 {
     // Cancelling keeps the file chosen earlier, if any.
-    m_chosenPath = chooseProgram(m_platform.files, this, QStringLiteral("Choose Tool"),
+    m_chosenPath = chooseProgram(m_platform.files, this, tr("Choose Tool"),
                                  QStringLiteral("Programs|*.exe"), m_chosenPath, storedProgram());
     const QString name = QFileInfo(m_chosenPath).fileName();
     if (!name.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/UiText.h"
+
 #include <QDialog>
 
 struct AppState;
@@ -9,8 +11,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-inline const QString kToolFieldsText = QStringLiteral("Both Fields are required to add a custom tool.");
-inline const QString kToolFieldsTitle = QStringLiteral("Installation Error");
+inline constexpr UiText kToolFieldsText{
+    "ToolDialog", QT_TRANSLATE_NOOP("ToolDialog", "Both Fields are required to add a custom tool.")};
+inline constexpr UiText kToolFieldsTitle{"ToolDialog", QT_TRANSLATE_NOOP("ToolDialog", "Installation Error")};
 
 // The layout Install Tool and Tool Properties share: a caption box, a
 // read-only program box filled through "&Browse...", "&Ok" and "&Cancel".

@@ -9,7 +9,7 @@ frmInstallProp::frmInstallProp(AppState &state, Platform &platform, int slot, QW
     : ToolDialog(state, platform, parent, false), m_slot(slot)
 {
     setObjectName(QStringLiteral("frmInstallProp"));
-    setWindowTitle(QStringLiteral("Tool Properties"));
+    setWindowTitle(tr("Tool Properties"));
 }
 
 void frmInstallProp::load()

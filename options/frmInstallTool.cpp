@@ -10,9 +10,9 @@ frmInstallTool::frmInstallTool(AppState &state, Platform &platform, QWidget *par
     : ToolDialog(state, platform, parent, true)
 {
     setObjectName(QStringLiteral("frmInstallTool"));
-    setWindowTitle(QStringLiteral("Install Tool"));
-    Label1 = new QLabel(QStringLiteral("To add a tool you must assign it a caption and command line.  "
-                                       "This will add it to the Tools menu."),
+    setWindowTitle(tr("Install Tool"));
+    Label1 = new QLabel(tr("To add a tool you must assign it a caption and command line.  "
+                           "This will add it to the Tools menu."),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);

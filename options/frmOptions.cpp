@@ -56,7 +56,7 @@ frmOptions::frmOptions(frmEditor &editor)
     : QDialog(&editor), m_editor(editor), m_state(editor.state()), m_platform(editor.platform())
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight, this));
 
     SSTab1 = named(new QTabWidget(this), "SSTab1");
@@ -65,18 +65,18 @@ frmOptions::frmOptions(frmEditor &editor)
     auto *environment = new QWidget;
     auto *startUp = new QWidget;
     auto *tools = new QWidget;
-    SSTab1->addTab(environment, QStringLiteral("Environment"));
-    SSTab1->addTab(startUp, QStringLiteral("Start-Up"));
-    SSTab1->addTab(tools, QStringLiteral("Tools"));
+    SSTab1->addTab(environment, tr("Environment"));
+    SSTab1->addTab(startUp, tr("Start-Up"));
+    SSTab1->addTab(tools, tr("Tools"));
     buildEnvironmentTab(environment);
     buildStartUpTab(startUp);
     buildToolsTab(tools);
     SSTab1->setCurrentIndex(2);
 
     const char *names[] = {"OptionBtn0", "OptionBtn1", "OptionBtn2"};
-    const char *captions[] = {"&Ok", "&Cancel", "&Apply"};
+    const char *captions[] = {QT_TR_NOOP("&Ok"), QT_TR_NOOP("&Cancel"), QT_TR_NOOP("&Apply")};
     for (int i = 0; i < 3; ++i) {
-        OptionBtn[i] = named(new QPushButton(QString::fromLatin1(captions[i]), this), names[i]);
+        OptionBtn[i] = named(new QPushButton(tr(captions[i]), this), names[i]);
         place(OptionBtn[i], this, 2520 + i * 1215, 4350 + kExtra, 1095, 375);
     }
     OptionBtn[0]->setDefault(true);
@@ -91,14 +91,14 @@ frmOptions::frmOptions(frmEditor &editor)
 
 void frmOptions::buildEnvironmentTab(QWidget *page)
 {
-    Check1 = named(new QCheckBox(QStringLiteral("Disable AutoHTML"), page), "Check1");
+    Check1 = named(new QCheckBox(tr("Disable AutoHTML"), page), "Check1");
     place(Check1, this, 240, 240, 3615, 315);
 
-    OptionFrm[0] = named(new QGroupBox(QStringLiteral("Web Page Preview "), page), "OptionFrm0");
+    OptionFrm[0] = named(new QGroupBox(tr("Web Page Preview "), page), "OptionFrm0");
     place(OptionFrm[0], this, 120, 720, 5655, 1935);
-    Option3 = named(new QRadioButton(QStringLiteral("Use the default browser (faster)"), OptionFrm[0]), "Option3");
+    Option3 = named(new QRadioButton(tr("Use the default browser (faster)"), OptionFrm[0]), "Option3");
     place(Option3, this, 240, 360, 4455, 315);
-    Option4 = named(new QRadioButton(QStringLiteral("Let me pick a web browser (slower)"), OptionFrm[0]), "Option4");
+    Option4 = named(new QRadioButton(tr("Let me pick a web browser (slower)"), OptionFrm[0]), "Option4");
     place(Option4, this, 240, 720, 4455, 315);
     Option3->setChecked(true);
     Label1 = named(new QLabel(kNoBrowserLabel, OptionFrm[0]), "Label1");
@@ -106,21 +106,21 @@ void frmOptions::buildEnvironmentTab(QWidget *page)
     Label1->setFrameShadow(QFrame::Sunken);
     Label1->setTextFormat(Qt::PlainText);
     place(Label1, this, 480, 1200, 4215, 315);
-    Command1 = named(new QPushButton(QStringLiteral("..."), OptionFrm[0]), "Command1");
+    Command1 = named(new QPushButton(tr("..."), OptionFrm[0]), "Command1");
     Command1->setAccessibleName(tr("Browse"));
     place(Command1, this, 4815, 1185, 555, 345);
     Command1->setAutoDefault(false);
 
     // The editing aids, below the controls above.
-    ColourHtml = named(new QCheckBox(QStringLiteral("Colour HTML tags"), page), "ColourHtml");
+    ColourHtml = named(new QCheckBox(tr("Colour HTML tags"), page), "ColourHtml");
     place(ColourHtml, this, 240, 2820, 3615, 315);
-    MatchTags = named(new QCheckBox(QStringLiteral("Highlight matching tags"), page), "MatchTags");
+    MatchTags = named(new QCheckBox(tr("Highlight matching tags"), page), "MatchTags");
     place(MatchTags, this, 240, 3180, 3615, 315);
-    CloseTags = named(new QCheckBox(QStringLiteral("Close tags automatically"), page), "CloseTags");
+    CloseTags = named(new QCheckBox(tr("Close tags automatically"), page), "CloseTags");
     place(CloseTags, this, 240, 3540, 3615, 315);
-    CompleteTags = named(new QCheckBox(QStringLiteral("Complete tag and attribute names"), page), "CompleteTags");
+    CompleteTags = named(new QCheckBox(tr("Complete tag and attribute names"), page), "CompleteTags");
     place(CompleteTags, this, 240, 3900, 3615, 315);
-    PreviewRemote = named(new QCheckBox(QStringLiteral("Load remote files in the live preview"), page), "PreviewRemote");
+    PreviewRemote = named(new QCheckBox(tr("Load remote files in the live preview"), page), "PreviewRemote");
     place(PreviewRemote, this, 240, 4260, 4455, 315);
 
     connect(Option3, &QRadioButton::clicked, this, [this] { browserOptionClicked(false); });
@@ -130,11 +130,11 @@ void frmOptions::buildEnvironmentTab(QWidget *page)
 
 void frmOptions::buildStartUpTab(QWidget *page)
 {
-    OptionFrm[1] = named(new QGroupBox(QStringLiteral("Project Manager "), page), "OptionFrm1");
+    OptionFrm[1] = named(new QGroupBox(tr("Project Manager "), page), "OptionFrm1");
     place(OptionFrm[1], this, 120, 240, 5655, 1695);
-    ProjManOpt[0] = named(new QRadioButton(QStringLiteral("Start with Project Manager"), OptionFrm[1]), "ProjManOpt0");
+    ProjManOpt[0] = named(new QRadioButton(tr("Start with Project Manager"), OptionFrm[1]), "ProjManOpt0");
     place(ProjManOpt[0], this, 240, 360, 4455, 315);
-    ProjManOpt[1] = named(new QRadioButton(QStringLiteral("Start with this project:"), OptionFrm[1]), "ProjManOpt1");
+    ProjManOpt[1] = named(new QRadioButton(tr("Start with this project:"), OptionFrm[1]), "ProjManOpt1");
     place(ProjManOpt[1], this, 240, 720, 4455, 315);
     // The box lists the project folders; like the original drop-down combo it
     // also shows a stored name that matches no folder (Init reports that
@@ -152,15 +152,15 @@ void frmOptions::buildStartUpTab(QWidget *page)
 
 void frmOptions::buildToolsTab(QWidget *page)
 {
-    Frame1 = named(new QGroupBox(QStringLiteral(" Custom Tools"), page), "Frame1");
+    Frame1 = named(new QGroupBox(tr(" Custom Tools"), page), "Frame1");
     place(Frame1, this, 120, 120, 5655, 3300);
-    Label3 = named(new QLabel(QStringLiteral("You may customize your tools menu by adding, removing, or changing "
-                                             "the items on it."),
+    Label3 = named(new QLabel(tr("You may customize your tools menu by adding, removing, or changing "
+                                 "the items on it."),
                               Frame1),
                    "Label3");
     Label3->setWordWrap(true);
     place(Label3, this, 240, 330, 5175, 495);
-    Label2 = named(new QLabel(QStringLiteral("Installed Tools"), Frame1), "Label2");
+    Label2 = named(new QLabel(tr("Installed Tools"), Frame1), "Label2");
     place(Label2, this, 240, 900, 2415, 255);
     List1 = named(new QListWidget(Frame1), "List1");
     List1->setAccessibleName(tr("Tools"));
@@ -168,11 +168,11 @@ void frmOptions::buildToolsTab(QWidget *page)
     place(List1, this, 240, 1170, 3855, 1935);
     Label2->setBuddy(List1);
 
-    ToolBtn = named(new QPushButton(QStringLiteral("&Add..."), Frame1), "ToolBtn");
+    ToolBtn = named(new QPushButton(tr("&Add..."), Frame1), "ToolBtn");
     place(ToolBtn, this, 4320, 1170, 1095, 375);
-    Command2 = named(new QPushButton(QStringLiteral("&Remove"), Frame1), "Command2");
+    Command2 = named(new QPushButton(tr("&Remove"), Frame1), "Command2");
     place(Command2, this, 4320, 1650, 1095, 375);
-    Command3 = named(new QPushButton(QStringLiteral("&Properties"), Frame1), "Command3");
+    Command3 = named(new QPushButton(tr("&Properties"), Frame1), "Command3");
     place(Command3, this, 4320, 2130, 1095, 375);
     Command3->setEnabled(false);
     for (QPushButton *b : {ToolBtn, Command2, Command3})
@@ -278,7 +278,7 @@ void frmOptions::browserOptionClicked(bool chosen)
 void frmOptions::browseBrowser()
 {
     const QString stored = m_platform.settings.read(SettingsKeys::Settings, SettingsKeys::PBrowser, QString());
-    m_browserPath = chooseProgram(m_platform.files, this, QStringLiteral("Find Browser"),
+    m_browserPath = chooseProgram(m_platform.files, this, tr("Find Browser"),
                                   QStringLiteral("Program|*.EXE"), m_browserPath, stored);
     // Cancelled before any browser was chosen in this opening: the label and
     // the stored browser stay as they are rather than being emptied.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/UiText.h"
+
 #include <QDialog>
 
 class frmEditor;
@@ -14,8 +16,8 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
-inline const QString kNoBrowserLabel = QStringLiteral("(No Browser Selected)");
-inline const QString kDeleteToolText = QStringLiteral("Delete Custom Tool?");
+inline constexpr UiText kNoBrowserLabel{"frmOptions", QT_TRANSLATE_NOOP("frmOptions", "(No Browser Selected)")};
+inline constexpr UiText kDeleteToolText{"frmOptions", QT_TRANSLATE_NOOP("frmOptions", "Delete Custom Tool?")};
 
 // Options: start-up choice, automatic closing bracket, preview browser, the
 // editing aids and the custom tools. The browser choice is stored the moment

@@ -4,6 +4,7 @@
 #include "core/SafeFile.h"
 #include "core/SettingsKeys.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -45,12 +46,12 @@ QStringList IniSettingsStore::keys(const QString &section) const { return iniKey
 bool IniSettingsStore::store(const QString &section, const QString &key, const QString &value, QString &why)
 {
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
-        why = QStringLiteral("its folder cannot be made");
+        why = QCoreApplication::translate("IniSettingsStore", "its folder cannot be made");
         return false;
     }
     QLockFile lock(m_path + QStringLiteral(".lock"));
     if (!lock.tryLock(5000)) {
-        why = QStringLiteral("another program holds it locked");
+        why = QCoreApplication::translate("IniSettingsStore", "another program holds it locked");
         return false;
     }
     // What is on disk now, with what other instances wrote since; without a
@@ -88,10 +89,11 @@ bool IniSettingsStore::write(const QString &section, const QString &key, const Q
         return true;
     }
     if (!m_failing && m_onFailure)
-        m_onFailure(QStringLiteral("Tagsmith could not save its settings in the file\n")
-                    + QDir::toNativeSeparators(m_path) + QStringLiteral("\n(") + why
-                    + QStringLiteral(").\n\nThe settings already in that file are kept; the change just made "
-                                     "lasts only until Tagsmith ends."));
+        m_onFailure(QCoreApplication::translate("IniSettingsStore",
+                                                "Tagsmith could not save its settings in the file\n%1\n(%2).\n\n"
+                                                "The settings already in that file are kept; the change just "
+                                                "made lasts only until Tagsmith ends.")
+                        .arg(QDir::toNativeSeparators(m_path), why));
     m_failing = true;
     return false;
 }

@@ -1,5 +1,6 @@
 #include "platform/ProgramDialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QSortFilterProxyModel>
@@ -36,7 +37,8 @@ void offerPrograms(QFileDialog &dialog)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     auto *filter = new ProgramsOnly(&dialog);
     dialog.setProxyModel(filter);
-    const QString programs = QObject::tr("Programs (*)"), all = QObject::tr("All files (*)");
+    const QString programs = QCoreApplication::translate("ProgramDialog", "Programs (*)"),
+                  all = QCoreApplication::translate("ProgramDialog", "All files (*)");
     dialog.setNameFilters({programs, all});
     dialog.selectNameFilter(programs);
     QObject::connect(&dialog, &QFileDialog::filterSelected, filter,

@@ -1,5 +1,6 @@
 #include "platform/QtPrinters.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFileDialog>
@@ -182,10 +183,10 @@ std::unique_ptr<LinePrinter> QtPrinters::defaultPrinter(const QString &jobName)
 
 QString QtPrinters::askPdfFile(QWidget *parent, const QString &suggestedName)
 {
-    QFileDialog dialog(parent, QObject::tr("Print to PDF File"), QDir::homePath());
+    QFileDialog dialog(parent, QCoreApplication::translate("QtPrinters", "Print to PDF File"), QDir::homePath());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QObject::tr("PDF files (*.pdf)"));
+    dialog.setNameFilter(QCoreApplication::translate("QtPrinters", "PDF files (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

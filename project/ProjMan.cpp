@@ -46,18 +46,18 @@ ProjMan::ProjMan(AppState &state, Platform &platform, QWidget *parent)
     : QDialog(parent), m_state(state), m_platform(platform)
 {
     setObjectName(QStringLiteral("ProjMan"));
-    setWindowTitle(QStringLiteral("Project Manager"));
+    setWindowTitle(tr("Project Manager"));
     QFont f = font();
     f.setPointSizeF(8.25);
     setFont(f);
     setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight, this));
 
-    Command1 = new QPushButton(QStringLiteral("&OK"), this);
+    Command1 = new QPushButton(tr("&OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
     placeTwips(Command1, 4200, 195, 1095, 375);
 
-    Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Command2 = new QPushButton(tr("&Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     placeTwips(Command2, 4200, 675, 1095, 375);
 
@@ -67,11 +67,11 @@ ProjMan::ProjMan(AppState &state, Platform &platform, QWidget *parent)
     Command3->setEnabled(false);
     placeTwips(Command3, 4200, 1155, 1095, 375);
 
-    Frame1 = new QGroupBox(QStringLiteral(" Project Options "), this);
+    Frame1 = new QGroupBox(tr(" Project Options "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     placeTwips(Frame1, 120, 90, 3915, 3420);
 
-    Option1 = new QRadioButton(QStringLiteral("Open Existing Project"), Frame1);
+    Option1 = new QRadioButton(tr("Open Existing Project"), Frame1);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setChecked(true);
     placeTwips(Option1, 180, 270, 3555, 285);
@@ -82,11 +82,11 @@ ProjMan::ProjMan(AppState &state, Platform &platform, QWidget *parent)
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     placeTwips(List1, 420, 585, 3315, 1695);
 
-    Option2 = new QRadioButton(QStringLiteral("Create New Project"), Frame1);
+    Option2 = new QRadioButton(tr("Create New Project"), Frame1);
     Option2->setObjectName(QStringLiteral("Option2"));
     placeTwips(Option2, 180, 2385, 3555, 285);
 
-    Label1 = new QLabel(QStringLiteral("Project Name:"), Frame1);
+    Label1 = new QLabel(tr("Project Name:"), Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setEnabled(false);
     placeTwips(Label1, 240, 2865, 1335, 255);
@@ -117,7 +117,7 @@ ProjMan::ProjMan(AppState &state, Platform &platform, QWidget *parent)
 void ProjMan::load()
 {
     centreOnScreen(this);
-    Command2->setText(m_state.StartingUp == 1 ? QStringLiteral("E&xit") : QStringLiteral("&Cancel"));
+    Command2->setText(m_state.StartingUp == 1 ? tr("E&xit") : tr("&Cancel"));
     fillList();
 }
 
@@ -148,7 +148,7 @@ void ProjMan::okClicked()
         if (createProjectFolder(m_state.projectsRoot, name))
             m_state.CurrentProject = name;
         else
-            m_platform.messages.inform(this, kCreateProjectErrorText, QStringLiteral("Error"),
+            m_platform.messages.inform(this, kCreateProjectErrorText, tr("Error"),
                                        MessageRequest::Icon::None);
     } else if (QListWidgetItem *item = List1->currentItem()) {
         // With no entry to pick (an empty projects root) the project stays as it was.

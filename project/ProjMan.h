@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/UiText.h"
+
 #include <QDialog>
 
 struct AppState;
@@ -12,9 +14,9 @@ class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 
-inline const QString kCreateProjectErrorText =
-    QStringLiteral("An Error Occured When Trying to Create New Project.  Try Again.");
-inline const QString kExitQuestionText = QStringLiteral("Are you sure you want to exit?");
+inline constexpr UiText kCreateProjectErrorText{
+    "ProjMan", QT_TRANSLATE_NOOP("ProjMan", "An Error Occured When Trying to Create New Project.  Try Again.")};
+inline constexpr UiText kExitQuestionText{"ProjMan", QT_TRANSLATE_NOOP("ProjMan", "Are you sure you want to exit?")};
 
 // Creates the folder of a new project below the projects root, named exactly
 // as given. Refuses (false, nothing created) a name that would leave the

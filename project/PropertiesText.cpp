@@ -2,6 +2,8 @@
 
 #include "core/TitleScan.h"
 
+#include <QCoreApplication>
+
 QString formatFileSize(qint64 bytes, const QLocale &locale)
 {
     QString digits;
@@ -16,7 +18,7 @@ QString formatFileSize(qint64 bytes, const QLocale &locale)
         if (bytes < 0)
             digits.prepend(u'-');
     }
-    return digits + QStringLiteral(" bytes");
+    return QCoreApplication::translate("frmProperties", "%1 bytes").arg(digits);
 }
 
 QString formatModifiedTime(const QDateTime &time, const QLocale &locale)

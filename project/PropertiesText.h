@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/UiText.h"
+
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
@@ -24,4 +26,4 @@ QString formatModifiedTime(const QDateTime &time, const QLocale &locale = QLocal
 QString propertiesTitle(const QString &pageText);
 
 // What the Size and Modified rows show for a page that is not on disk.
-inline const QString kNoFileText = QStringLiteral("(file not found)");
+inline constexpr UiText kNoFileText{"frmProperties", QT_TRANSLATE_NOOP("frmProperties", "(file not found)")};

@@ -32,14 +32,14 @@ QString newPageCommentLine()
 webNew::webNew(frmEditor &editor) : QDialog(&editor), m_editor(editor)
 {
     setObjectName(QStringLiteral("webNew"));
-    setWindowTitle(QStringLiteral("New Web Page"));
+    setWindowTitle(tr("New Web Page"));
     QFont f = font();
     f.setPointSizeF(8.25);
     setFont(f);
     setFixedSize(twipsToPxX(kWidth, this), twipsToPxY(kHeight, this));
 
     Label1 = new QLabel(
-        QStringLiteral("For a page to work on your web server you need to name it with a HTM or HTML extension.  "),
+        tr("For a page to work on your web server you need to name it with a HTM or HTML extension.  "),
         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
@@ -47,13 +47,13 @@ webNew::webNew(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     placeTwips(Label1, 120, 120, 4695, 435);
 
     Label2 = new QLabel(
-        QStringLiteral("Type a name for your new page below.  Then choose either HTM or HTML as your extension."), this);
+        tr("Type a name for your new page below.  Then choose either HTM or HTML as your extension."), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeTwips(Label2, 120, 615, 4695, 435);
 
-    Label3 = new QLabel(QStringLiteral("Filename:"), this);
+    Label3 = new QLabel(tr("Filename:"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     placeTwips(Label3, 120, 1200, 855, 255);
 
@@ -62,11 +62,11 @@ webNew::webNew(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     placeTwips(Text1, 1020, 1140, 3795, 315);
     Label3->setBuddy(Text1);
 
-    Option1 = new QRadioButton(QStringLiteral("HTM"), this);
+    Option1 = new QRadioButton(tr("HTM"), this);
     Option1->setObjectName(QStringLiteral("Option1"));
     placeTwips(Option1, 1020, 1530, 855, 255);
 
-    Option2 = new QRadioButton(QStringLiteral("HTML"), this);
+    Option2 = new QRadioButton(tr("HTML"), this);
     Option2->setObjectName(QStringLiteral("Option2"));
     Option2->setChecked(true);
     placeTwips(Option2, 1980, 1530, 975, 255);
@@ -84,12 +84,12 @@ webNew::webNew(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     Line2->setFixedHeight(1);
     Line2->move(Line1->x(), Line1->y() + 1);
 
-    Command1 = new QPushButton(QStringLiteral("&Add"), this);
+    Command1 = new QPushButton(tr("&Add"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
     placeTwips(Command1, 2520, 2100, 1095, 375);
 
-    Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Command2 = new QPushButton(tr("&Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     placeTwips(Command2, 3720, 2100, 1095, 375);
 

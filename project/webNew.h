@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/UiText.h"
+
 #include <QDialog>
 
 class frmEditor;
@@ -11,8 +13,9 @@ class QRadioButton;
 // The comment line every new page starts with (no line break after it).
 QString newPageCommentLine();
 
-inline const QString kPageNameSeparatorText =
-    QStringLiteral("A page name cannot contain \"/\" or \"\\\". Please type the name without them.");
+inline constexpr UiText kPageNameSeparatorText{
+    "webNew",
+    QT_TRANSLATE_NOOP("webNew", "A page name cannot contain \"/\" or \"\\\". Please type the name without them.")};
 
 // The New Web Page dialog: adds a page, made of the comment line and the page
 // skeleton "default.htm", to the current project and shows the rebuilt list.

@@ -24,21 +24,22 @@
 frmSpell::frmSpell(frmEditor &editor) : QDialog(&editor), m_editor(editor)
 {
     setObjectName(QStringLiteral("frmSpell"));
-    setWindowTitle(QStringLiteral("Spelling Profiler"));
+    setWindowTitle(tr("Spelling Profiler"));
 
-    Option1 = new QRadioButton(QStringLiteral("Current Page Only"), this);
+    Option1 = new QRadioButton(tr("Current Page Only"), this);
     Option1->setObjectName(QStringLiteral("Option1"));
-    Option2 = new QRadioButton(QStringLiteral("Entire Project"), this);
+    Option2 = new QRadioButton(tr("Entire Project"), this);
     Option2->setObjectName(QStringLiteral("Option2"));
     Option2->setEnabled(false); // whole-project runs are not offered
-    Command2 = new QPushButton(QStringLiteral("&Start"), this);
+    Command2 = new QPushButton(tr("&Start"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setDefault(true);
 
-    Frame1 = new QGroupBox(QStringLiteral(" Spelling Errors "), this);
+    Frame1 = new QGroupBox(tr(" Spelling Errors "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     List1 = new QListWidget(Frame1);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(tr("Spelling Errors"));
     // Report lines are laid out in columns.
     List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     List1->setUniformItemSizes(true);
@@ -63,7 +64,7 @@ frmSpell::frmSpell(frmEditor &editor) : QDialog(&editor), m_editor(editor)
     excerptLayout->setContentsMargins(4, 3, 4, 3);
     excerptLayout->addWidget(Label1);
 
-    Command1 = new QPushButton(QStringLiteral("&Close"), this);
+    Command1 = new QPushButton(tr("&Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setAutoDefault(false);
 
@@ -103,15 +104,15 @@ void frmSpell::start()
     if (!chspell(Paths::pagePath(state.projectsRoot, state.CurrentProject, curpage)))
         return;
     if (List1->count() == 0)
-        m_editor.platform().messages.inform(this, QStringLiteral("No Errors Found."),
-                                            QStringLiteral("Profiling Complete"), MessageRequest::Icon::Information);
+        m_editor.platform().messages.inform(this, tr("No Errors Found."),
+                                            tr("Profiling Complete"), MessageRequest::Icon::Information);
 }
 
 bool frmSpell::chspell(const QString &path)
 {
     QByteArray bytes;
     if (!readWholeFile(path, bytes)) {
-        m_editor.platform().messages.inform(this, kOpenErrorText, QStringLiteral("Spelling Profiler"),
+        m_editor.platform().messages.inform(this, kOpenErrorText, tr("Spelling Profiler"),
                                             MessageRequest::Icon::Exclamation);
         return false;
     }

@@ -20,15 +20,15 @@ frmSpellSug::frmSpellSug(AppState &state, Platform &platform, QWidget *parent)
     : QDialog(parent), m_state(state), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmSpellSug"));
-    setWindowTitle(QStringLiteral("Spell Check"));
+    setWindowTitle(tr("Spell Check"));
 
     auto label = [this](QLabel *&target, const char *name, const QString &caption) {
         target = new QLabel(caption, this);
         target->setObjectName(QString::fromLatin1(name));
     };
-    label(Label1, "Label1", QStringLiteral("Search &Text::"));
-    label(Label2, "Label2", QStringLiteral("Change &To:"));
-    label(Label3, "Label3", QStringLiteral("Suggestio&ns:"));
+    label(Label1, "Label1", tr("Search &Text::"));
+    label(Label2, "Label2", tr("Change &To:"));
+    label(Label3, "Label3", tr("Suggestio&ns:"));
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->installEventFilter(this);
@@ -36,6 +36,7 @@ frmSpellSug::frmSpellSug(AppState &state, Platform &platform, QWidget *parent)
     Text2->setObjectName(QStringLiteral("Text2"));
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(tr("Suggestions"));
     Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);
     Label3->setBuddy(List1);
@@ -44,9 +45,9 @@ frmSpellSug::frmSpellSug(AppState &state, Platform &platform, QWidget *parent)
         target = new QPushButton(caption, this);
         target->setObjectName(QString::fromLatin1(name));
     };
-    button(Command1, "Command1", QStringLiteral("&Suggest"));
-    button(Command2, "Command2", QStringLiteral("&Cancel"));
-    button(Command3, "Command3", QStringLiteral("&About"));
+    button(Command1, "Command1", tr("&Suggest"));
+    button(Command2, "Command2", tr("&Cancel"));
+    button(Command3, "Command3", tr("&About"));
     Command1->setDefault(true);
 
     auto *fields = new QGridLayout;
@@ -94,14 +95,14 @@ void frmSpellSug::suggest()
     Text2->clear();
     const QString word = Text1->text();
     if (word.isEmpty()) {
-        m_platform.messages.inform(this, QStringLiteral("No word"), QStringLiteral("Error"),
+        m_platform.messages.inform(this, tr("No word"), tr("Error"),
                                    MessageRequest::Icon::Question);
         return;
     }
     List1->clear();
     const SpellDictionary::Result r = SpellDictionary(Paths::dictionary(m_state.dataDir)).suggest(word);
     if (r.found) {
-        m_platform.messages.inform(this, QStringLiteral("Spelling is correct."), QStringLiteral("Spell Check Message"),
+        m_platform.messages.inform(this, tr("Spelling is correct."), tr("Spell Check Message"),
                                    MessageRequest::Icon::Information);
         return;
     }
@@ -112,8 +113,8 @@ void frmSpellSug::suggest()
 
 void frmSpellSug::about()
 {
-    m_platform.messages.inform(this, QStringLiteral("Spell Check Alpha for Tagsmith 1.0"),
-                               QStringLiteral("About Spell Check Alpha"), MessageRequest::Icon::Information);
+    m_platform.messages.inform(this, tr("Spell Check Alpha for Tagsmith 1.0"),
+                               tr("About Spell Check Alpha"), MessageRequest::Icon::Information);
 }
 
 void frmSpellSug::lineSelected()

@@ -13,10 +13,10 @@
 HTMLFind::HTMLFind(FindState &state, QWidget *parent) : QDialog(parent), m_state(state)
 {
     setObjectName(QStringLiteral("HTMLFind"));
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    Label1 = new QLabel(QStringLiteral("Find what:"), this);
+    Label1 = new QLabel(tr("Find what:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -25,14 +25,14 @@ HTMLFind::HTMLFind(FindState &state, QWidget *parent) : QDialog(parent), m_state
     // A click on the label puts the caret in the text box.
     Label1->installEventFilter(this);
 
-    Check1 = new QCheckBox(QStringLiteral("Match &Case"), this);
+    Check1 = new QCheckBox(tr("Match &Case"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
 
-    Command1 = new QPushButton(QStringLiteral("&Find"), this);
+    Command1 = new QPushButton(tr("&Find"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
     Command1->setEnabled(false);
-    Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Command2 = new QPushButton(tr("&Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setAutoDefault(false);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/UiText.h"
+
 #include <QString>
 
 struct Platform;
@@ -16,11 +18,15 @@ enum class PrintOutcome {
 
 // Messages of the printing layer.
 namespace PrintMessages {
-inline const QString NoPrinterAskPdf =
-    QStringLiteral("No printer is installed. Do you want to print to a PDF file instead?");
-inline const QString NoPrinter = QStringLiteral("No printer is installed, so nothing was printed.");
-inline const QString PrinterFailed = QStringLiteral("The page could not be printed.");
-inline const QString PdfFailed = QStringLiteral("The PDF file could not be written.");
+inline constexpr UiText NoPrinterAskPdf{
+    "PrintMessages",
+    QT_TRANSLATE_NOOP("PrintMessages", "No printer is installed. Do you want to print to a PDF file instead?")};
+inline constexpr UiText NoPrinter{
+    "PrintMessages", QT_TRANSLATE_NOOP("PrintMessages", "No printer is installed, so nothing was printed.")};
+inline constexpr UiText PrinterFailed{"PrintMessages",
+                                      QT_TRANSLATE_NOOP("PrintMessages", "The page could not be printed.")};
+inline constexpr UiText PdfFailed{"PrintMessages",
+                                  QT_TRANSLATE_NOOP("PrintMessages", "The PDF file could not be written.")};
 } // namespace PrintMessages
 
 // Prints `source` (spaces at both ends are dropped) on the default printer;

@@ -2,6 +2,8 @@
 
 #include "texttools/Search.h"
 
+#include <QCoreApplication>
+
 namespace Replace {
 
 namespace {
@@ -75,8 +77,8 @@ Span replaceAll(QStringView text, QStringView what, QStringView with, const Rule
 
 QString replacedMessage(int count)
 {
-    return count == 1 ? QStringLiteral("Replaced 1 occurrence.")
-                      : QStringLiteral("Replaced %1 occurrences.").arg(count);
+    return count == 1 ? QCoreApplication::translate("Replace", "Replaced 1 occurrence.")
+                      : QCoreApplication::translate("Replace", "Replaced %1 occurrences.").arg(count);
 }
 
 } // namespace Replace

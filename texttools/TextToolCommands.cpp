@@ -45,12 +45,13 @@ void find(frmEditor &editor)
         dialog.load();
         dialog.exec(); // Find or Cancel: the search runs with what is stored
     }
-    searchFrom(editor, 1, QStringLiteral("No matches found."));
+    searchFrom(editor, 1, QCoreApplication::translate("Commands", "No matches found."));
 }
 
 void findNext(frmEditor &editor)
 {
-    searchFrom(editor, editor.findState().lastMatch + 1, QStringLiteral("No more matches found."));
+    searchFrom(editor, editor.findState().lastMatch + 1,
+               QCoreApplication::translate("Commands", "No more matches found."));
 }
 
 void replace(frmEditor &editor)

@@ -13,10 +13,10 @@
 frmGoToLine::frmGoToLine(int currentLine, int lineCount, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmGoToLine"));
-    setWindowTitle(QStringLiteral("Go To Line"));
+    setWindowTitle(tr("Go To Line"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    auto *label = new QLabel(QStringLiteral("&Line number (1 - %1):").arg(lineCount), this);
+    auto *label = new QLabel(tr("&Line number (1 - %1):").arg(lineCount), this);
     Number = new QSpinBox(this);
     Number->setObjectName(QStringLiteral("Number"));
     // A number past the last line goes to the last line.
@@ -26,8 +26,8 @@ frmGoToLine::frmGoToLine(int currentLine, int lineCount, QWidget *parent) : QDia
     label->setBuddy(Number);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     // Access keys of their own: the desktop theme's captions may have none.
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -14,24 +14,24 @@ frmPrint::frmPrint(TextBox &txtEdit, Platform &platform, const QString &pageName
     : QDialog(parent), m_txtEdit(txtEdit), m_platform(platform), m_pageName(pageName)
 {
     setObjectName(QStringLiteral("frmPrint"));
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    Frame1 = new QGroupBox(QStringLiteral(" Print Range "), this);
+    Frame1 = new QGroupBox(tr(" Print Range "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Option1 = new QRadioButton(QStringLiteral("All"), Frame1);
+    Option1 = new QRadioButton(tr("All"), Frame1);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setChecked(true);
-    Option2 = new QRadioButton(QStringLiteral("Selection"), Frame1);
+    Option2 = new QRadioButton(tr("Selection"), Frame1);
     Option2->setObjectName(QStringLiteral("Option2"));
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(Option1);
     frameLayout->addWidget(Option2);
 
-    Command1 = new QPushButton(QStringLiteral("&Print"), this);
+    Command1 = new QPushButton(tr("&Print"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
-    Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Command2 = new QPushButton(tr("&Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setAutoDefault(false);
 

@@ -14,36 +14,36 @@
 frmReplace::frmReplace(frmEditor &editor) : QDialog(&editor), m_editor(editor)
 {
     setObjectName(QStringLiteral("frmReplace"));
-    setWindowTitle(QStringLiteral("Replace"));
+    setWindowTitle(tr("Replace"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setModal(false);
 
     // Every control has an access key of its own, the labels' keys focusing their boxes.
-    auto *label1 = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    auto *label1 = new QLabel(tr("Fi&nd what:"), this);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMinimumWidth(220);
     label1->setBuddy(Text1);
-    auto *label2 = new QLabel(QStringLiteral("Re&place with:"), this);
+    auto *label2 = new QLabel(tr("Re&place with:"), this);
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     label2->setBuddy(Text2);
-    Check1 = new QCheckBox(QStringLiteral("Match &Case"), this);
+    Check1 = new QCheckBox(tr("Match &Case"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Check2 = new QCheckBox(QStringLiteral("Match &whole word only"), this);
+    Check2 = new QCheckBox(tr("Match &whole word only"), this);
     Check2->setObjectName(QStringLiteral("Check2"));
 
     auto button = [this](const char *caption, const char *name) {
-        auto *b = new QPushButton(QString::fromLatin1(caption), this);
+        auto *b = new QPushButton(tr(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
         return b;
     };
-    CmdFindNext = button("&Find Next", "CmdFindNext");
+    CmdFindNext = button(QT_TR_NOOP("&Find Next"), "CmdFindNext");
     CmdFindNext->setDefault(true);
-    CmdReplace = button("&Replace", "CmdReplace");
-    CmdReplaceAll = button("Replace &All", "CmdReplaceAll");
-    CmdClose = button("Cl&ose", "CmdClose");
+    CmdReplace = button(QT_TR_NOOP("&Replace"), "CmdReplace");
+    CmdReplaceAll = button(QT_TR_NOOP("Replace &All"), "CmdReplaceAll");
+    CmdClose = button(QT_TR_NOOP("Cl&ose"), "CmdClose");
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(label1, 0, 0);
@@ -95,11 +95,11 @@ bool frmReplace::findNext()
     const QString what = Text1->text();
     const Replace::Found found = Replace::findNext(box.text(), what, box.selStart() + box.selLength(), rules());
     if (found.at < 0) {
-        m_editor.showNote(QStringLiteral("No more matches found."));
+        m_editor.showNote(tr("No more matches found."));
         return false;
     }
     box.setSelection(found.at, int(what.size()));
-    m_editor.showNote(found.wrapped ? QStringLiteral("Search wrapped to the top of the page.") : QString());
+    m_editor.showNote(found.wrapped ? tr("Search wrapped to the top of the page.") : QString());
     return true;
 }
 

@@ -11,9 +11,14 @@ PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-webengine-dev libqs
           wamerican file libtidy-dev pkg-config)
 # acl, attr: setfacl and setfattr give test pages the ACLs and attributes a save must keep.
 # libglib2.0-bin: gio, asked by the install test which programs open HTML.
+# at-spi2-core, dbus-daemon, python3-gi, gir1.2-atspi-2.0: the accessibility check over AT-SPI.
+# qt6-l10n-tools, qt6-tools-dev: the lupdate target and the translations' build (optional for
+# the program); qt6-translations-l10n: Qt's own catalogues, which the translations test loads.
 if [ "${1:-}" = "--tests" ]; then
   PACKAGES+=(libbenchmark-dev xvfb xauth xdotool poppler-utils clang libclang-rt-14-dev
-             desktop-file-utils libglib2.0-bin appstream lintian acl attr)
+             desktop-file-utils libglib2.0-bin appstream lintian acl attr
+             at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0
+             qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 fi
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -4,6 +4,7 @@
 // of its own so the engine is loaded only when the pane is first shown.
 #include "preview/PreviewPane.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -268,7 +269,9 @@ public:
         QObject::connect(m_page, &QWebEnginePage::renderProcessTerminated, m_view,
                          [this](QWebEnginePage::RenderProcessTerminationStatus, int code) {
                              if (failed)
-                                 failed(QStringLiteral("The preview stopped (code %1); it starts again with the next change.")
+                                 failed(QCoreApplication::translate("WebPreviewPane",
+                                                                    "The preview stopped (code %1); it starts "
+                                                                    "again with the next change.")
                                             .arg(code));
                          });
     }
@@ -285,7 +288,8 @@ public:
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(html) != html.size()) {
             if (failed)
-                failed(QStringLiteral("The preview could not write its copy of the page to %1.")
+                failed(QCoreApplication::translate("WebPreviewPane",
+                                                   "The preview could not write its copy of the page to %1.")
                            .arg(QDir::toNativeSeparators(path)));
             return;
         }
@@ -369,11 +373,13 @@ QString missingPart()
                                : QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath)
                                      + QStringLiteral("/QtWebEngineProcess");
     if (!QFileInfo(helper).isExecutable())
-        return QStringLiteral("the engine's helper program %1 is missing").arg(QDir::toNativeSeparators(helper));
+        return QCoreApplication::translate("WebPreviewPane", "the engine's helper program %1 is missing")
+            .arg(QDir::toNativeSeparators(helper));
     const QString resources = QLibraryInfo::path(QLibraryInfo::DataPath) + QStringLiteral("/resources");
     if (!QFileInfo::exists(resources + QStringLiteral("/qtwebengine_resources.pak"))
         && !qEnvironmentVariableIsSet("QTWEBENGINE_RESOURCES_PATH"))
-        return QStringLiteral("the engine's resources are missing from %1").arg(QDir::toNativeSeparators(resources));
+        return QCoreApplication::translate("WebPreviewPane", "the engine's resources are missing from %1")
+            .arg(QDir::toNativeSeparators(resources));
     return {};
 }
 } // namespace

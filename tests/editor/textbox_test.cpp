@@ -38,9 +38,9 @@ private slots:
         QCOMPARE(box.selLength(), 0);
     }
 
-    // Screen readers get the text, caret and selection in the same UTF-16
-    // offsets, and edit through them.
-    void accessibleTextUsesTheSameOffsets()
+    // Screen readers get the text, caret and selection in code points, as
+    // AT-SPI counts characters (the emoji is one), and edit through them.
+    void accessibleTextCountsCodePoints()
     {
         ScintillaTextBox box;
         box.resize(400, 200);
@@ -49,17 +49,36 @@ private slots:
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(&box);
         QVERIFY(a && a->textInterface() && a->editableTextInterface());
         QAccessibleTextInterface *t = a->textInterface();
-        QCOMPARE(t->characterCount(), 9);
-        QCOMPARE(t->text(3, 8), QStringLiteral("b\u20ACc\U0001F600"));
+        QCOMPARE(t->characterCount(), 8);
+        QCOMPARE(t->text(3, 7), QStringLiteral("b\u20ACc\U0001F600"));
         box.setSelection(6, 3); // the emoji and "d"
         int from = -1, to = -1;
         t->selection(0, &from, &to);
-        QCOMPARE(QList<int>({t->selectionCount(), from, to, t->cursorPosition()}), QList<int>({1, 6, 9, 9}));
+        QCOMPARE(QList<int>({t->selectionCount(), from, to, t->cursorPosition()}), QList<int>({1, 6, 8, 8}));
+        QCOMPARE(t->textAtOffset(7, QAccessible::CharBoundary, &from, &to), QStringLiteral("d"));
+        QCOMPARE(QList<int>({from, to}), QList<int>({7, 8}));
+        // Lines with their line ends, also asked from inside CR LF.
+        const struct { int offset; QString (QAccessibleTextInterface::*around)(int, QAccessible::TextBoundaryType,
+                                                                                int *, int *) const;
+                       QString line; int from, to; } lines[] = {
+            {4, &QAccessibleTextInterface::textAtOffset, QStringLiteral("b\u20ACc\U0001F600d"), 3, 8},
+            {2, &QAccessibleTextInterface::textAtOffset, QStringLiteral("a\r\n"), 0, 3},
+            {5, &QAccessibleTextInterface::textBeforeOffset, QStringLiteral("a\r\n"), 0, 3},
+            {0, &QAccessibleTextInterface::textAfterOffset, QStringLiteral("b\u20ACc\U0001F600d"), 3, 8},
+            {0, &QAccessibleTextInterface::textBeforeOffset, QString(), -1, -1}};
+        for (const auto &l : lines) {
+            QCOMPARE((t->*l.around)(l.offset, QAccessible::LineBoundary, &from, &to), l.line);
+            QCOMPARE(QList<int>({from, to}), QList<int>({l.from, l.to}));
+        }
+        t->setSelection(0, 6, 7);
+        QCOMPARE(box.selectedText(), QStringLiteral("\U0001F600"));
         t->setCursorPosition(4);
         QCOMPARE(QList<int>({t->selectionCount(), box.selStart()}), QList<int>({0, 4}));
         QCOMPARE(t->offsetAtPoint(t->characterRect(5).center()), 5);
+        QCOMPARE(t->offsetAtPoint(t->characterRect(7).center()), 7);
         a->editableTextInterface()->replaceText(3, 5, QStringLiteral("\u00E9"));
-        QCOMPARE(box.text(), QStringLiteral("a\r\n\u00E9c\U0001F600d"));
+        a->editableTextInterface()->deleteText(6, 7);
+        QCOMPARE(box.text(), QStringLiteral("a\r\n\u00E9c\U0001F600"));
     }
 
     // A page of plain ASCII keeps counting right once other characters are
