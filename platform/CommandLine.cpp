@@ -1,5 +1,7 @@
 #include "platform/CommandLine.h"
 
+#include <QCoreApplication>
+
 CommandLine parseCommandLine(const QStringList &args)
 {
     CommandLine cl;
@@ -16,7 +18,7 @@ CommandLine parseCommandLine(const QStringList &args)
         } else if (options && arg == QStringLiteral("--new-window")) {
             cl.newWindow = true;
         } else if (options && arg.startsWith(u'-') && arg.size() > 1) {
-            return {CommandLine::Action::Error, {}, QStringLiteral("tagsmith: unknown option \"%1\"").arg(arg)};
+            return {CommandLine::Action::Error, {}, QCoreApplication::translate("CommandLine", "tagsmith: unknown option \"%1\"").arg(arg)};
         } else {
             cl.files << arg;
         }
@@ -26,7 +28,7 @@ CommandLine parseCommandLine(const QStringList &args)
 
 QString usageText()
 {
-    return QStringLiteral("Usage: tagsmith [--help] [--version] [--new-window] [FILE|FOLDER]...\n"
+    return QCoreApplication::translate("CommandLine", "Usage: tagsmith [--help] [--version] [--new-window] [FILE|FOLDER]...\n"
                           "       tagsmith --check PAGE...\n"
                           "\n"
                           "Tagsmith edits hand-written HTML pages, kept in projects.\n"

@@ -2,6 +2,7 @@
 // a second start handing its files over.
 #include "core/AppState.h"
 #include "core/Paths.h"
+#include "core/UiText.h"
 #include "editor/Commands.h"
 #include "editor/frmEditor.h"
 #include "platform/MessageBoxes.h"
@@ -15,9 +16,10 @@
 #include <QTimer>
 
 namespace {
-const QString kMissingPathText = QStringLiteral("\"%1\" was not found.");
-const QString kNotPageText = QStringLiteral("\"%1\" is not a web page.");
-const QString kOpensWhatText = QStringLiteral("Tagsmith opens web pages (.htm and .html files) and folders of them.");
+constexpr UiText kMissingPathText{"OpenPaths", QT_TRANSLATE_NOOP("OpenPaths", "\"%1\" was not found.")};
+constexpr UiText kNotPageText{"OpenPaths", QT_TRANSLATE_NOOP("OpenPaths", "\"%1\" is not a web page.")};
+constexpr UiText kOpensWhatText{
+    "OpenPaths", QT_TRANSLATE_NOOP("OpenPaths", "Tagsmith opens web pages (.htm and .html files) and folders of them.")};
 
 // The page or folder's project becomes the current one; a page is then
 // shown through the normal page switch.
@@ -59,7 +61,7 @@ bool openPaths(frmEditor &editor, const QStringList &paths)
         }
     }
     if (!refused.isEmpty())
-        editor.platform().messages.inform(&editor, refused.join(u'\n') + QStringLiteral("\n\n") + kOpensWhatText,
+        editor.platform().messages.inform(&editor, refused.join(u'\n') + QStringLiteral("\n\n") + QString(kOpensWhatText),
                                           QStringLiteral("Tagsmith"), MessageRequest::Icon::Exclamation);
     if (target.isEmpty() || !editor.leavePage())
         return false; // a page that could not be written back stays on screen
