@@ -9,7 +9,7 @@ PreviewPane *loadPreviewPane(QWidget *parent, QString *reason)
 {
     const QString path = qEnvironmentVariableIsSet("TAGSMITH_PREVIEW_MODULE")
                              ? qEnvironmentVariable("TAGSMITH_PREVIEW_MODULE")
-                             : QCoreApplication::applicationDirPath() + QStringLiteral("/tagsmith_preview.so");
+                             : QCoreApplication::applicationDirPath() + QStringLiteral("/modules/tagsmith_preview.so");
     // Never unloaded: the engine cannot be started twice in one run.
     static QLibrary module;
     if (!module.isLoaded()) {

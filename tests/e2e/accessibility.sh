@@ -20,8 +20,9 @@ command -v dbus-run-session >/dev/null || fail "dbus-run-session is not installe
 # with characters outside the Basic Multilingual Plane.
 APP="$WORK/app"
 mkdir -p "$APP/project/default" "$WORK/config/TAGSMITH"
-for f in tagsmith tagsmith_preview.so default.htm spell.dat; do
-    cp "$BUILT/$f" "$APP/" || fail "missing $BUILT/$f"
+mkdir -p "$APP/modules"
+for f in tagsmith modules/tagsmith_preview.so default.htm spell.dat; do
+    cp "$BUILT/$f" "$APP/$f" || fail "missing $BUILT/$f"
 done
 TEXT=$'\U0001F600ab\r\n\U0001F600AB'
 printf '%s' "$TEXT" > "$APP/project/default/index.htm"

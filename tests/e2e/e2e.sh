@@ -15,8 +15,9 @@ need_x
 # A copy of the application directory, so the projects are created in it.
 APP="$WORK/app"
 mkdir -p "$APP/project/default" "$WORK/config/TAGSMITH"
-for f in tagsmith tagsmith_preview.so default.htm spell.dat; do
-    cp "$BUILT/$f" "$APP/" || fail "missing $BUILT/$f"
+mkdir -p "$APP/modules"
+for f in tagsmith modules/tagsmith_preview.so default.htm spell.dat; do
+    cp "$BUILT/$f" "$APP/$f" || fail "missing $BUILT/$f"
 done
 PAGE="$APP/project/default/index.htm"
 printf '<HTML>\r\n<TITLE>Start</TITLE>\r\n</HTML>\r\n' > "$PAGE"
