@@ -16,14 +16,9 @@ command -v dbus-run-session >/dev/null || fail "dbus-run-session is not installe
 /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
     fail "AT-SPI for Python is not installed (Debian packages python3-gi, gir1.2-atspi-2.0)"
 
-# A copy of the application directory, whose default project holds a page
-# with characters outside the Basic Multilingual Plane.
-APP="$WORK/app"
-mkdir -p "$APP/project/default" "$WORK/config/TAGSMITH"
-mkdir -p "$APP/modules"
-for f in tagsmith modules/tagsmith_preview.so default.htm spell.dat; do
-    cp "$BUILT/$f" "$APP/$f" || fail "missing $BUILT/$f"
-done
+# The default project holds a page with characters outside the Basic
+# Multilingual Plane.
+copy_app "$BUILT"
 TEXT=$'\U0001F600ab\r\n\U0001F600AB'
 printf '%s' "$TEXT" > "$APP/project/default/index.htm"
 printf '[Settings]\r\nProjMan=1\r\n' > "$WORK/config/TAGSMITH/TAGSMITH.ini"

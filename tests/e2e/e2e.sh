@@ -12,13 +12,7 @@ BUILT=${1:?folder of the built tagsmith}
 . "$(dirname "$0")/xsession.sh"
 need_x
 
-# A copy of the application directory, so the projects are created in it.
-APP="$WORK/app"
-mkdir -p "$APP/project/default" "$WORK/config/TAGSMITH"
-mkdir -p "$APP/modules"
-for f in tagsmith modules/tagsmith_preview.so default.htm spell.dat; do
-    cp "$BUILT/$f" "$APP/$f" || fail "missing $BUILT/$f"
-done
+copy_app "$BUILT"
 PAGE="$APP/project/default/index.htm"
 printf '<HTML>\r\n<TITLE>Start</TITLE>\r\n</HTML>\r\n' > "$PAGE"
 # Straight into the default project, without the Project Manager.

@@ -24,6 +24,16 @@ need_x() {
     command -v xdotool >/dev/null || fail "xdotool is not installed (Debian package xdotool)"
 }
 
+# A copy of the built application directory in $APP (so that its projects
+# are made in it), with an empty default project and a settings folder.
+copy_app() {
+    APP="$WORK/app"
+    mkdir -p "$APP/project/default" "$APP/modules" "$WORK/config/TAGSMITH"
+    for f in tagsmith modules/tagsmith_preview.so default.htm spell.dat; do
+        cp "$1/$f" "$APP/$f" || fail "missing $1/$f"
+    done
+}
+
 # Starts Xvfb on a free display (it writes the number to fd 3) and exports
 # DISPLAY. Local clients of any user may connect.
 start_xvfb() {
