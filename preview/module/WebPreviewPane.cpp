@@ -90,39 +90,49 @@ const QString kPatchElement = QStringLiteral("(function (h, element, after, shif
 })(%4, %1, %2, %3);)JS");
 
 // A new copy, read as the engine would load it; just the nodes that differ
-// are put in, going down while one element alone differs. False when the
-// head, or the attributes of the page or its body, changed: it is loaded.
+// are put in, going down while one element alone differs, and the page's and
+// the body's attributes are taken over. False when a load is needed: the
+// doctype changed how the page is read, or the body became a frameset.
 const QString kPatchPage = QStringLiteral("(function (h, element, after, shift) {") + QLatin1String(kRenumber)
                            + QStringLiteral(R"JS(
   var doc = new DOMParser().parseFromString(h, 'text/html');
+  if (document.compatMode !== doc.compatMode || document.body.tagName !== doc.body.tagName) return false;
+  renumber(after, shift);
   function sameAttributes(a, b) {
     if (a.attributes.length !== b.attributes.length) return false;
     for (var i = 0; i < a.attributes.length; ++i)
       if (b.getAttribute(a.attributes[i].name) !== a.attributes[i].value) return false;
     return true;
   }
-  renumber(after, shift);
-  if (document.compatMode !== doc.compatMode || !document.head.isEqualNode(doc.head)
-      || !sameAttributes(document.documentElement, doc.documentElement)
-      || !sameAttributes(document.body, doc.body)) return false;
+  function takeAttributes(a, b) {
+    for (var i = a.attributes.length - 1; i >= 0; --i)
+      if (!b.hasAttribute(a.attributes[i].name)) a.removeAttribute(a.attributes[i].name);
+    for (var k = 0; k < b.attributes.length; ++k) a.setAttribute(b.attributes[k].name, b.attributes[k].value);
+  }
   // Elements whose children are not to be changed one by one.
   var whole = /^(TABLE|TBODY|THEAD|TFOOT|TR|SELECT|TEXTAREA|PRE|LISTING|IFRAME|OBJECT|TEMPLATE)$/;
-  var to = document.body, from = doc.body;
-  for (;;) {
-    var a = to.childNodes, b = from.childNodes, i = 0, j = 0;
-    while (i < a.length && i < b.length && a[i].isEqualNode(b[i])) ++i;
-    while (j < a.length - i && j < b.length - i && a[a.length - 1 - j].isEqualNode(b[b.length - 1 - j])) ++j;
-    if (a.length - i - j === 1 && b.length - i - j === 1 && a[i].nodeType === 1 && b[i].nodeType === 1
-        && a[i].tagName === b[i].tagName && sameAttributes(a[i], b[i]) && !whole.test(a[i].tagName)) {
-      to = a[i];
-      from = b[i];
-      continue;
+  function patch(to, from) {
+    for (;;) {
+      var a = to.childNodes, b = from.childNodes, i = 0, j = 0;
+      while (i < a.length && i < b.length && a[i].isEqualNode(b[i])) ++i;
+      while (j < a.length - i && j < b.length - i && a[a.length - 1 - j].isEqualNode(b[b.length - 1 - j])) ++j;
+      if (a.length - i - j === 1 && b.length - i - j === 1 && a[i].nodeType === 1 && b[i].nodeType === 1
+          && a[i].tagName === b[i].tagName && sameAttributes(a[i], b[i]) && !whole.test(a[i].tagName)) {
+        to = a[i];
+        from = b[i];
+        continue;
+      }
+      var next = a[a.length - j] || null;
+      Array.prototype.slice.call(a, i, a.length - j).forEach(function (n) { to.removeChild(n); });
+      Array.prototype.slice.call(b, i, b.length - j).forEach(function (n) { to.insertBefore(document.adoptNode(n), next); });
+      return;
     }
-    var next = a[a.length - j] || null;
-    Array.prototype.slice.call(a, i, a.length - j).forEach(function (n) { to.removeChild(n); });
-    Array.prototype.slice.call(b, i, b.length - j).forEach(function (n) { to.insertBefore(document.adoptNode(n), next); });
-    return document.body.offsetHeight >= 0;
   }
+  takeAttributes(document.documentElement, doc.documentElement);
+  takeAttributes(document.body, doc.body);
+  patch(document.head, doc.head);
+  patch(document.body, doc.body);
+  return document.body.offsetHeight >= 0;
 })(%4, %1, %2, %3);)JS");
 
 // `text` as a script's string literal: quotes, backslashes, line ends and

@@ -111,6 +111,19 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(pane->patchCount() > patches, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(countNear(shot(), qRgb(0, 255, 0)) > green * 3 / 2, 5000);
     }
+    void styleSheetChangesInPlace()
+    {
+        // A style element the engine puts in the head, and taken away again.
+        for (const bool added : {true, false}) {
+            const int patches = pane->patchCount();
+            if (added)
+                f.box().replaceRange(0, 0, QStringLiteral("<style>body{background:#ffff00}</style>"));
+            else
+                f.box().undo();
+            QTRY_VERIFY_WITH_TIMEOUT(pane->patchCount() > patches, 5000);
+            QTRY_COMPARE_WITH_TIMEOUT(countNear(shot(), qRgb(255, 255, 0)) > 10000, added, 5000);
+        }
+    }
     void clickPutsTheCaretAtTheElement()
     {
         QPoint heading;
