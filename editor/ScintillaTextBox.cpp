@@ -278,9 +278,11 @@ void ScintillaTextBox::loadBytes(const QByteArray &bytes)
     else
         setEolMode(EolWindows);
     // Long lines wrap, as in a plain text box, except on very big pages,
-    // where wrapping every line would hold up opening them.
+    // where wrapping every line would hold up opening them. A page with a
+    // long line is laid out in character runs, wrapped at blanks as word
+    // runs wrapped it (see WordRuns).
     const bool wrap = bytes.size() <= kWrapLimit;
-    setWrapMode(wrap ? WrapWord : WrapNone);
+    setWrapMode(wrap ? (m_longLines ? WrapWhitespace : WrapWord) : WrapNone);
     sci(SCI_SETHSCROLLBAR, !wrap);
     // The index, when needed, is built as the text goes in.
     if (hasNonAscii(bytes.constData(), bytes.size())) {
