@@ -76,6 +76,74 @@ void BM_OpenAndShowEnd10MB(benchmark::State &state)
 }
 BENCHMARK(BM_OpenAndShowEnd10MB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// Pages of words drawn from the system word list, as the side-by-side script
+// makes them (see BenchData.h): lines (argument 0) or minified markup on a
+// single line (1). The 16-word pages above are kinder: their few distinct
+// words are all in the layout cache after the first screen.
+QByteArray wordPage(qsizetype size, bool oneLine)
+{
+    return oneLine ? wordListMinifiedPage(size) : wordListPage(size) + "\r\n";
+}
+
+// The main window started on a word-list page, as the user sees it open:
+// from the start of the window until the page is painted, then Ctrl+End and
+// its end painted. Arguments: page size, one line (1) or lines (0).
+void BM_OpenShowEndWords(benchmark::State &state)
+{
+    const qsizetype size = state.range(0);
+    const bool oneLine = state.range(1) != 0;
+    const QByteArray page = wordPage(size, oneLine);
+    for (auto _ : state) {
+        EditorFixture f;
+        f.page(QStringLiteral("page.htm"), page);
+        frmEditor &editor = f.start();
+        editor.show();
+        ScintillaTextBox &box = *editor.editorWidget();
+        box.viewport()->repaint();
+        QApplication::processEvents();
+        QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+        QApplication::sendEvent(&box, &end);
+        box.viewport()->repaint();
+        QApplication::processEvents();
+        state.PauseTiming();
+        f.editor.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * size);
+}
+BENCHMARK(BM_OpenShowEndWords)->Args({10 * 1024 * 1024, 0})->Args({50 * 1024 * 1024, 0})
+    ->Args({1024 * 1024, 1})->Args({5 * 1024 * 1024, 1})->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One keystroke at the end of a word-list page in the main window, painted,
+// with the event loop run after it (the window's editing aids on, as they
+// are by default). Arguments: page size, one line (1) or lines (0).
+void BM_KeystrokeWords(benchmark::State &state)
+{
+    const qsizetype size = state.range(0);
+    const bool oneLine = state.range(1) != 0;
+    EditorFixture f;
+    f.page(QStringLiteral("page.htm"), wordPage(size, oneLine));
+    frmEditor &editor = f.start();
+    editor.show();
+    ScintillaTextBox &box = *editor.editorWidget();
+    box.setFocus();
+    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+    QApplication::sendEvent(&box, &end);
+    box.viewport()->repaint();
+    QApplication::processEvents();
+    const char keys[] = {'a', 'b', ' '};
+    int i = 0;
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QLatin1Char(keys[i++ % 3])));
+        QApplication::sendEvent(&box, &press);
+        box.viewport()->repaint();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_KeystrokeWords)->Args({10 * 1024 * 1024, 0})->Args({50 * 1024 * 1024, 0})
+    ->Args({1024 * 1024, 1})->Args({5 * 1024 * 1024, 1})->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 // The partner search at its worst: the caret in the first tag of a 10 MB
 // page whose partner is missing, so every tag after it is looked at (run once
 // the caret rests, not per keystroke).

@@ -10,8 +10,10 @@
 #              (default: build/ beside this script's folder)
 #   -n RUNS    runs per editor and page; the median is printed (default 5)
 #   -b FOLDER  also run the tagsmith in FOLDER (an older build), as "base"
-#   -p PAGES   pages to use, comma separated (default 1k,10m,1m1,5m1,50m)
-#   -e LIST    editors, comma separated (default tagsmith,base,scite,geany)
+#   -p PAGES   pages to use, comma separated (default 1k,10m,1m1,5m1,50m,1m1w16)
+#   -e LIST    editors, comma separated (default tagsmith,nm,base,scite,geany);
+#              nm is Tagsmith with "Highlight matching tags" off, for its
+#              "ready" without the highlight's 250 ms rest
 #   -t SECONDS give up waiting for a window or the typed text after this
 #              long (default 60); such a run prints "-"
 #   -k         keep the scratch folder (its path is printed)
@@ -23,17 +25,26 @@
 #          page is in its editing area
 #   ready  process start until the editor last used the CPU before going
 #          idle after opening (its CPU time then stays put for 250 ms): the
-#          page laid out, painted and any background work after opening done
+#          page laid out, painted and any background work after opening done.
+#          Tagsmith's includes the tag highlight, which waits until the caret
+#          has rested 250 ms; "nm" (highlight off) gives it without that rest
 #   type   from the first of 20 typed characters at the end of the page
 #          (after Ctrl+End, once the editor is idle again) until the page
 #          file on disk ends with them, saved by the editor's own keys
 #          (Ctrl+S; Tagsmith: File, Save Page)
 #   peak   the process's peak resident memory (VmHWM) after typing
+#
+# The pages are made of words drawn from the system word list ($WORDS,
+# Debian package wamerican) with a fixed seed, as real text has thousands of
+# distinct words; every editor gets the very same page. The page 1m1w16 is
+# the old, kinder one-line page of 16 distinct words, kept as a labelled
+# extra (its words are all in the layout cache after the first screen).
 set -u
 RUNS=5
 BASE=""
-PAGES="1k,10m,1m1,5m1,50m"
-EDITORS="tagsmith,base,scite,geany"
+PAGES="1k,10m,1m1,5m1,50m,1m1w16"
+WORDS=/usr/share/dict/words
+EDITORS="tagsmith,nm,base,scite,geany"
 KEEP=0
 LIMIT=60
 while getopts "n:b:p:e:t:kh" opt; do
@@ -44,7 +55,7 @@ while getopts "n:b:p:e:t:kh" opt; do
     e) EDITORS=$OPTARG ;;
     t) LIMIT=$OPTARG ;;
     k) KEEP=1 ;;
-    *) sed -n '2,33p' "$0"; exit 2 ;;
+    *) sed -n '2,39p' "$0"; exit 2 ;;
     esac
 done
 shift $((OPTIND - 1))
@@ -55,6 +66,7 @@ TEXT="benchmarktypedtext20"
 for tool in Xvfb xdotool openbox awk; do
     command -v $tool >/dev/null || { echo "needs $tool (Debian packages xvfb, xdotool, openbox)"; exit 2; }
 done
+[ -r "$WORDS" ] || { echo "needs the word list $WORDS (Debian package wamerican)"; exit 2; }
 [ -x "$TAGSMITH/tagsmith" ] || { echo "no tagsmith in $TAGSMITH"; exit 2; }
 
 WORK=$(mktemp -d /tmp/side-by-side.XXXXXX)
@@ -72,20 +84,34 @@ now_ms() { echo $(($(date +%s%N) / 1000000)); }
 # ---------------------------------------------------------------- the pages
 # page_<name>: bytes and shape. Multi-line pages have a paragraph per line
 # (CR LF), single-line ones are minified markup without any line end.
-declare -A PAGE_BYTES=([1k]=1024 [10m]=10485760 [1m1]=1048576 [5m1]=5242880 [50m]=52428800)
-declare -A PAGE_LINES=([1k]=1 [10m]=1 [1m1]=0 [5m1]=0 [50m]=1)
+# PAGE_VOCAB: words drawn from the word list, or 16 short words (the extra).
+declare -A PAGE_BYTES=([1k]=1024 [10m]=10485760 [1m1]=1048576 [5m1]=5242880 [50m]=52428800 [1m1w16]=1048576)
+declare -A PAGE_LINES=([1k]=1 [10m]=1 [1m1]=0 [5m1]=0 [50m]=1 [1m1w16]=0)
+declare -A PAGE_VOCAB=([1k]=list [10m]=list [1m1]=list [5m1]=list [50m]=list [1m1w16]=16)
 make_page() { # name file
-    awk -v bytes="${PAGE_BYTES[$1]}" -v multi="${PAGE_LINES[$1]}" -v title="p$1" 'BEGIN {
-        split("the page table link image paragraph border center font color list item header footer menu about", w, " ")
+    LC_ALL=C awk -v bytes="${PAGE_BYTES[$1]}" -v multi="${PAGE_LINES[$1]}" -v vocab="${PAGE_VOCAB[$1]}" \
+        -v list="$WORDS" -v title="p$1" 'BEGIN {
+        if (vocab == "list") {
+            nw = 0
+            while ((getline word < list) > 0) w[++nw] = word
+        } else
+            nw = split("the page table link image paragraph border center font color list item header footer menu about", w, " ")
         srand(7); eol = multi ? "\r\n" : ""
         out = "<HTML>" eol "<HEAD>" eol "<TITLE>" title "</TITLE>" eol "</HEAD>" eol "<BODY>" eol
         n = length(out); printf "%s", out
         while (n < bytes) {
-            line = multi ? "<P>" : "<div class=\"c\"><p>"
+            # One-line pages of real words carry class names of real words too.
+            line = multi ? "<P>" : "<div class=\"" (vocab == "list" ? w[1 + int(rand() * nw)] : "c") "\"><p>"
             k = 5 + int(rand() * 20)
-            for (i = 1; i <= k; i++) line = line w[1 + int(rand() * 16)] (i < k ? " " : ".")
+            for (i = 1; i <= k; i++) line = line w[1 + int(rand() * nw)] (i < k ? " " : ".")
             line = line (multi ? "</P>" eol : "</p></div>")
-            if (n + length(line) > bytes) line = substr(line, 1, bytes - n)
+            # Cut at the size in bytes; the word list has a few characters
+            # of more than one byte, so the last line is made ASCII first,
+            # and the page stays valid UTF-8.
+            if (n + length(line) > bytes) {
+                gsub(/[^\001-\177]/, "x", line)
+                line = substr(line, 1, bytes - n)
+            }
             printf "%s", line; n += length(line)
         }
     }' > "$2"
@@ -110,14 +136,16 @@ start_display() { # editor
 # launch_<kind> run-folder page-name: starts the editor on a copy of the page
 # in a scratch folder of its own (settings, home) and sets APP_PID, PAGE_FILE
 # and TITLE (a regular expression for the window title).
-launch_tagsmith() { # run page program-folder
+launch_tagsmith() { # run page program-folder [settings line...]
     local run=$1 page=$2 prog=$3
+    shift 3
     mkdir -p "$run/app/project/default" "$run/config/TAGSMITH" "$run/home"
     cp "$prog/tagsmith" "$prog/default.htm" "$prog/spell.dat" "$run/app/"
     PAGE_FILE="$run/app/project/default/p$page.htm"
     cp "$WORK/pages/p$page.htm" "$PAGE_FILE"
     # Straight into the default project (no Project Manager at start-up).
     printf '[Settings]\r\nProjMan=1\r\n' > "$run/config/TAGSMITH/TAGSMITH.ini"
+    for line in "$@"; do printf '%s\r\n' "$line" >> "$run/config/TAGSMITH/TAGSMITH.ini"; done
     TITLE="^p$page - Tagsmith\$"
     SAVE_KEYS=(alt+f s)
     sync
@@ -173,6 +201,7 @@ run_once() { # editor page run-folder
     export DISPLAY=${DISPLAY_OF[$editor]}
     case $editor in
     tagsmith) launch_tagsmith "$run" "$page" "$TAGSMITH" ;;
+    nm) launch_tagsmith "$run" "$page" "$TAGSMITH" MatchTags=0 ;;
     base) launch_tagsmith "$run" "$page" "$BASE" ;;
     *) "launch_$editor" "$run" "$page" ;;
     esac
@@ -217,7 +246,7 @@ IFS=, read -ra WANT <<< "$EDITORS"
 ED_LIST=()
 for e in "${WANT[@]}"; do
     case $e in
-    tagsmith) ED_LIST+=(tagsmith) ;;
+    tagsmith | nm) ED_LIST+=($e) ;;
     base) [ -n "$BASE" ] && ED_LIST+=(base) ;;
     scite | geany) command -v $e >/dev/null && ED_LIST+=($e) || echo "($e is not installed: left out)" ;;
     *) echo "unknown editor $e"; exit 2 ;;
@@ -225,7 +254,7 @@ for e in "${WANT[@]}"; do
 done
 mkdir -p "$WORK/pages"
 for p in "${PAGE_LIST[@]}"; do
-    [ -n "${PAGE_BYTES[$p]:-}" ] || { echo "unknown page $p (1k,10m,1m1,5m1,50m)"; exit 2; }
+    [ -n "${PAGE_BYTES[$p]:-}" ] || { echo "unknown page $p (1k,10m,1m1,5m1,50m,1m1w16)"; exit 2; }
     make_page "$p" "$WORK/pages/p$p.htm"
 done
 for e in "${ED_LIST[@]}"; do start_display "$e"; done
@@ -252,8 +281,9 @@ ratio() { # a b
     [ "$1" = "-" ] || [ "$2" = "-" ] || [ "$2" -eq 0 ] && { echo "-"; return; }
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
 }
-declare -A NAME=([tagsmith]=Tagsmith [base]="Tagsmith base" [scite]=SciTE [geany]=Geany)
-declare -A DESC=([1k]="1 KB" [10m]="10 MB lines" [1m1]="1 MB one line" [5m1]="5 MB one line" [50m]="50 MB lines")
+declare -A NAME=([tagsmith]=Tagsmith [nm]="Tagsmith nm" [base]="Tagsmith base" [scite]=SciTE [geany]=Geany)
+declare -A DESC=([1k]="1 KB" [10m]="10 MB lines" [1m1]="1 MB one line" [5m1]="5 MB one line" [50m]="50 MB lines"
+    [1m1w16]="1 MB 1 line 16w")
 echo
 printf '%-15s %-15s %9s %9s %9s %8s\n' page editor "open ms" "ready ms" "type ms" "peak MB"
 for p in "${PAGE_LIST[@]}"; do
@@ -263,17 +293,19 @@ for p in "${PAGE_LIST[@]}"; do
     done
 done
 PEERS=()
-for e in "${ED_LIST[@]}"; do [ $e != tagsmith ] && PEERS+=($e); done
+for e in "${ED_LIST[@]}"; do [ $e != tagsmith ] && [ $e != nm ] && PEERS+=($e); done
 if [ ${#PEERS[@]} -gt 0 ]; then
     echo
-    echo "Tagsmith as a ratio to each peer (below 1: Tagsmith is faster / smaller)"
-    printf '%-15s %-15s %9s %9s %9s %8s\n' page peer open ready type peak
+    echo "Tagsmith as a ratio to each peer (below 1: Tagsmith is faster / smaller);"
+    echo "ready nm: Tagsmith's ready without the tag highlight's 250 ms rest (editor nm)"
+    printf '%-15s %-15s %9s %9s %9s %9s %8s\n' page peer open ready "ready nm" type peak
     for p in "${PAGE_LIST[@]}"; do
         for e in "${PEERS[@]}"; do
-            printf '%-15s %-15s %9s %9s %9s %8s\n' "${DESC[$p]}" "${NAME[$e]}" \
-                "$(ratio "${OPEN[tagsmith,$p]}" "${OPEN[$e,$p]}")" "$(ratio "${READY[tagsmith,$p]}" "${READY[$e,$p]}")" \
-                "$(ratio "${TYPE[tagsmith,$p]}" "${TYPE[$e,$p]}")" \
-                "$(ratio "${PEAK[tagsmith,$p]}" "${PEAK[$e,$p]}")"
+            printf '%-15s %-15s %9s %9s %9s %9s %8s\n' "${DESC[$p]}" "${NAME[$e]}" \
+                "$(ratio "${OPEN[tagsmith,$p]:--}" "${OPEN[$e,$p]}")" "$(ratio "${READY[tagsmith,$p]:--}" "${READY[$e,$p]}")" \
+                "$(ratio "${READY[nm,$p]:--}" "${READY[$e,$p]}")" \
+                "$(ratio "${TYPE[tagsmith,$p]:--}" "${TYPE[$e,$p]}")" \
+                "$(ratio "${PEAK[tagsmith,$p]:--}" "${PEAK[$e,$p]}")"
         done
     done
 fi

@@ -81,6 +81,7 @@ void HtmlColouring::apply(bool enabled)
         setLexer();
     } else {
         // No lexer: the editing area styles the page in word runs itself.
+        sci(Sci::SCI_SETIDLESTYLING, Sci::SC_IDLESTYLING_NONE);
         sci(Sci::SCI_SETLEXER, Sci::SCLEX_CONTAINER);
         sci(Sci::SCI_CLEARDOCUMENTSTYLE);
     }
@@ -103,9 +104,16 @@ void HtmlColouring::setLexer()
     // runs of text miss the layout cache (see WordRuns), which made typing
     // take most of a second per keystroke on a line of a megabyte.
     if (box().hasLongLines()) {
+        sci(Sci::SCI_SETIDLESTYLING, Sci::SC_IDLESTYLING_NONE);
         sci(Sci::SCI_SETLEXER, Sci::SCLEX_CONTAINER);
         return;
     }
+    // The lexer needs its state from the top of the page: a jump far down
+    // styles everything above the screen. It does a fiftieth of a second of
+    // that at once and the rest in idle time, in steps that keep keys and
+    // painting going, so the text shown there is plain for a moment (half a
+    // second after a jump to the end of 50 MB) before it takes its colours.
+    sci(Sci::SCI_SETIDLESTYLING, Sci::SC_IDLESTYLING_TOVISIBLE);
     // Per document; setting it styles nothing yet, painting does the rest.
     sci(Sci::SCI_SETLEXER, Sci::SCLEX_HTML);
     sci(Sci::SCI_SETKEYWORDS, 1, reinterpret_cast<long>(kJavaScriptWords));

@@ -27,21 +27,27 @@ void styleNeeded(ScintillaTextBox &box, long upTo)
     upTo = qMin(upTo, send(box, B::SCI_GETLENGTH));
     if (upTo <= from)
         return;
-    bool afterSpace = false;
+    char before = ' ';
     char previous = char(WordRuns::kFirst);
     if (from > 0) {
-        afterSpace = isBlank(char(send(box, B::SCI_GETCHARAT, from - 1)));
+        before = char(send(box, B::SCI_GETCHARAT, from - 1));
         previous = char(send(box, B::SCI_GETSTYLEAT, from - 1));
     }
+    const bool characters = box.hasLongLines();
+    bool afterSpace = from > 0 && isBlank(before);
     send(box, B::SCI_STARTSTYLING, from);
     QByteArray styles;
     while (from < upTo) {
         const long size = qMin(kChunk, upTo - from);
         const auto *text = reinterpret_cast<const char *>(send(box, B::SCI_GETRANGEPOINTER, from, size));
         styles.resize(size);
-        WordRuns::style(text, size, afterSpace, previous, styles.data());
+        if (characters)
+            WordRuns::styleCharacters(text, size, before, previous, styles.data());
+        else
+            WordRuns::style(text, size, afterSpace, previous, styles.data());
         send(box, B::SCI_SETSTYLINGEX, size, reinterpret_cast<long>(styles.constData()));
-        afterSpace = isBlank(text[size - 1]);
+        before = text[size - 1];
+        afterSpace = isBlank(before);
         previous = styles.constData()[size - 1];
         from += size;
     }
@@ -74,6 +80,20 @@ void WordRuns::style(const char *text, qsizetype size, bool afterSpace, char pre
             current = current == first ? second : first;
         out[i] = current;
         afterSpace = blank;
+    }
+}
+
+void WordRuns::styleCharacters(const char *text, qsizetype size, char before, char previous, char *out)
+{
+    const char first = char(kFirst), second = char(kSecond);
+    char current = previous;
+    bool afterAscii = uchar(before) < 0x80;
+    for (qsizetype i = 0; i < size; ++i) {
+        const bool ascii = uchar(text[i]) < 0x80;
+        if (ascii && afterAscii)
+            current = current == first ? second : first;
+        out[i] = current;
+        afterAscii = ascii;
     }
 }
 

@@ -31,6 +31,15 @@ bool hasLongLine(const char *text, qsizetype size);
 // Styles size bytes of text into out, continuing a run whose last byte was a
 // space or tab (afterSpace) and had the given style.
 void style(const char *text, qsizetype size, bool afterSpace, char previous, char *out);
+// The same in character runs, for pages with a long line: the style changes
+// between any two ASCII characters, so the cache holds every run after the
+// first few hundred, where the words of real text (tens of thousands, each
+// measured through the font) did not fit. Characters of more than one byte
+// stay in the run of the character before and after them, as shaping may
+// join them. Such pages wrap only at blanks (SC_WRAP_WHITESPACE), which is
+// where word runs broke them: a style change is no place to wrap there.
+// before: the byte before the text (or an ASCII one at the start).
+void styleCharacters(const char *text, qsizetype size, char before, char previous, char *out);
 
 // Styles the text box's page as it is shown (the component asks for it).
 void attach(ScintillaTextBox &box);

@@ -119,6 +119,31 @@ private slots:
         QCOMPARE(f.box().bytes(), page);
     }
 
+    // A jump to the end of a big page colours it in steps in idle time:
+    // once they are done, the page shown has the colours that colouring it
+    // at once gives.
+    void colouredInStepsAsAtOnce()
+    {
+        EditorFixture f;
+        f.page("a.htm", kPage.repeated(60000)); // 4 MB
+        f.start();
+        f.editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.editor.get()));
+        QTest::keyClick(&f.box(), Qt::Key_End, Qt::ControlModifier);
+        f.box().viewport()->repaint();
+        const long length = sci(f, Sci::SCI_GETLENGTH);
+        QVERIFY(sci(f, Sci::SCI_GETENDSTYLED) < length / 2); // not at once
+        QTRY_VERIFY_WITH_TIMEOUT(sci(f, Sci::SCI_GETENDSTYLED) >= length - 200, 20000);
+        f.box().viewport()->repaint();
+        QByteArray inSteps;
+        for (long pos = length - 3000; pos < length; ++pos)
+            inSteps += char(sci(f, Sci::SCI_GETSTYLEAT, pos));
+        sci(f, Sci::SCI_CLEARDOCUMENTSTYLE);
+        sci(f, Sci::SCI_COLOURISE, 0, -1);
+        for (long pos = length - 3000; pos < length; ++pos)
+            QCOMPARE(int(sci(f, Sci::SCI_GETSTYLEAT, pos)), int(inSteps[int(pos - (length - 3000))]));
+    }
+
     // A page with a line too long to colour on every keystroke (minified
     // markup) stays plain, whatever page was shown before.
     void longLinesStayPlain_data()

@@ -239,6 +239,54 @@ private slots:
         QVERIFY(changes > 0);
     }
 
+    // A page with a long line is laid out in character runs and wrapped at
+    // blanks: every character stands where word runs, wrapped at words, put
+    // it, and the painted page looks the same.
+    void characterRunsLookLikeWordRuns_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::newRow("wrapped") << 300;
+        QTest::newRow("wide") << 900;
+    }
+    void characterRunsLookLikeWordRuns()
+    {
+        QFETCH(int, width);
+        QByteArray page;
+        const char *const words[] = {"<div class=\"menu\">", "caf\xc3\xa9", "e\xcc\x81t\xc3\xa9", "na\xc3\xafve",
+                                     "\t", "two  spaces", "x", "\xe2\x82\xac5", "averyveryverylongwordwithoutanyblank",
+                                     "</div>"};
+        for (int i = 0; page.size() <= WordRuns::kLongLine; ++i)
+            page += words[(i * 7) % 10] + QByteArray(i % 3 ? " " : "");
+        ScintillaTextBox box;
+        box.resize(width, 300);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        box.setBytes(page, TextEncoding::Utf8);
+        QVERIFY(box.hasLongLines());
+        const auto where = [&box](long pos) {
+            return QPoint(int(box.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, pos)),
+                          int(box.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, pos)));
+        };
+        const auto look = [&] {
+            box.viewport()->repaint();
+            QList<QPoint> points;
+            for (long pos = 0; pos <= long(page.size()); ++pos)
+                points << where(pos);
+            return std::make_pair(points, box.viewport()->grab().toImage());
+        };
+        const auto inCharacters = look();
+        QVERIFY(inCharacters.first.last().y() > inCharacters.first.first().y()); // wrapped
+        // The same page in word runs, wrapped at words.
+        QByteArray styles(page.size(), 0);
+        WordRuns::style(page.constData(), page.size(), false, char(WordRuns::kFirst), styles.data());
+        box.SendScintilla(QsciScintillaBase::SCI_SETWRAPMODE, QsciScintillaBase::SC_WRAP_WORD);
+        box.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0);
+        box.SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, styles.size(), styles.constData());
+        const auto inWords = look();
+        QCOMPARE(inCharacters.first, inWords.first);
+        QVERIFY(inCharacters.second == inWords.second);
+    }
+
     // A line is long past kLongLine bytes, whatever ends the lines.
     void longLinesFound_data()
     {
