@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of the browser preview.
 #include "authoring/Preview.h"
 #include "editor/Commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tagsmith's benchmarks. Each target is measured next to its peer (a raw
 // file read, memmem, a small page) in the same run, so that the ratios hold
 // on a busy machine. "tagsmith_bench --memory [PAGE]" measures the peak

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HTML check of a big page, as the worker thread runs it.
 #include "BenchData.h"
 #include "check/PageCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening, switching and typing on big pages in the real editing area.
 #include "BenchData.h"
 #include "core/MarkupSpot.h"

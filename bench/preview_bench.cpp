@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live preview: from the end of the typing pause to the page rendered,
 // and what a keystroke costs with the pane open and closed.
 #include "BenchData.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replace All on a big page: 100,000 matches in 10 MB, through the real
 // Replace dialog, next to its peer of one Scintilla call per match.
 #include "editor/ScintillaTextBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a settings file with very many keys (a damaged or hand-grown file).
 #include "BenchData.h"
 #include "platform/IniSettingsStore.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tagsmith next to the editors people compare it with (SciTE, Geany), as a
 # user sees them: each editor runs on the same generated pages under an X
 # server of its own (Xvfb) with a window manager (openbox), driven by xdotool.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dictionary lookups on the shipped word list, and the Spelling Profiler.
 #include "BenchData.h"
 #include "spell/SpellDictionary.h"

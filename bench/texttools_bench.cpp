@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Find Next on a big page.
 #include "BenchData.h"
 #include "editor/Commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry points of the HTML check: Tools "Check &HTML" and "Check &Project
 // Links", both shown in the one Problems window of the main window.
 #include "check/LinkCheck.h"

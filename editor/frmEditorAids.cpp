@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing aids of the main window: each one a decorator of the editing
 // area, created, put in the menus and switched here.
 #include "editor/frmEditor.h"

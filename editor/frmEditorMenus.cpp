@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menus and the commands it owns itself.
 #include "editor/frmEditor.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live preview beside the editing area: its View item, its place in the
 // window, and where the links clicked in it go.
 #include "editor/frmEditor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/CheckCommand.h"
 #include "core/AppState.h"
 #include "core/Paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tag scan and the link check of the HTML check: tags come in page
 // order inside the text, values lie inside their tag, and every place of a
 // problem is one the status bar can show.

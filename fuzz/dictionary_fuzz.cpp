@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary reader over any file: the input becomes spell.dat, a few
 // words are looked up and suggested, and every record is decoded.
 #include "FuzzCheck.h"

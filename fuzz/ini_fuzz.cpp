@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file parser: any bytes parse, keys stay unique, and the
 // written form reads back as the same document.
 #include "FuzzCheck.h"

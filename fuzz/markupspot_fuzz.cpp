@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a position stands in the markup, and the end tag a ">" there gets, at
 // every position of any bytes: never reads outside the input (kept in a
 // buffer of its exact size), and the answers point inside it.

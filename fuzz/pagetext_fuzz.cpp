@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page decoding: whatever the bytes, decoding and encoding again in the
 // detected encoding gives back the very same bytes.
 #include "FuzzCheck.h"

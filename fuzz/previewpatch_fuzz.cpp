@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live preview's in-place change for an edit of any bytes: the input is
 // a page, a 0xFF, then the edit (where, as a fraction of the page, how many
 // bytes go, what comes in). A patch found is the new page's own content of

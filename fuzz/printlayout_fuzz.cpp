@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print layout: lines of at most 79 characters, at most 66 slots a page,
 // and every character but the line ends printed, in order.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profiler's page scan and its report lines. The input is the page text;
 // after a 0 byte, the editor text (the page itself when there is none).
 #include "FuzzCheck.h"

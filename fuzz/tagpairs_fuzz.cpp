@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tag partner search at every position of any bytes: never reads outside
 // the input, and what it returns are two whole tags, the first one at the
 // position.

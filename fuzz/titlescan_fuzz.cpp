@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title scan, over text and over a page's bytes: never reads outside the
 // input, keeps within 49 characters, and both overloads agree.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry points of the Options dialog and the custom tools.
 #include "core/AppState.h"
 #include "core/SettingsKeys.h"

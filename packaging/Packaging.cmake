@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, made in the build folder by
 #   cpack -G DEB
 # from what "cmake --install" puts below /usr, plus the documents Debian asks

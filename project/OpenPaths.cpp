@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pages and folders named from outside the window: the command line, a drop,
 // a second start handing its files over.
 #include "core/AppState.h"

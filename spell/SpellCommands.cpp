@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry points of the spelling windows.
 #include "editor/Commands.h"
 #include "editor/frmEditor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry points of Find, Find Next, Replace, Go To Line and Print.
 #include "core/TextBox.h"
 #include "editor/Commands.h"

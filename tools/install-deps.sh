@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building Tagsmith needs on Debian 12; with --tests also what
 # the tests, benchmarks, fuzzers and the package checks need (CI uses that).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the spelling dictionary "spell.dat" from plain word lists (one word
 // a line), such as /usr/share/dict/american-english of the Debian package
 // wamerican and the program's own tools/extra-words.txt. Lines starting with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs N seeded fault-injection runs of the real program (see
 # tests/faults/fault-run.sh) on the build in build/, seeds 1000 on, so they
 # add to the twelve the suite runs. Needs a build with -DTAGSMITH_TESTS=ON.

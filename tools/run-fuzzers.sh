@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang in build-fuzz and runs each for the
 # given number of seconds (default 10), starting from fuzz/corpus/<target>/.
 # New inputs found go to build-fuzz/corpus/<target>/ (the kept seeds stay as

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Tagsmith and its tests with AddressSanitizer and UndefinedBehaviorSanitizer
 # and runs the whole suite; any sanitizer report fails the run.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Tagsmith with its tests and benchmarks and runs the whole suite headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."

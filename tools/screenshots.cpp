@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of every window for the README.
 //
 //   tagsmith_screenshots [output folder]      (default: docs)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live preview's engine side: a Qt WebEngine view that renders the
 // annotated copy of the page, reports clicks and links, and keeps requests
 // on the local file system unless the user allows more. Built as a module

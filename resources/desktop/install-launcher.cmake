@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by "cmake --install": the launcher bin/tagsmith (a link to the program
 # in lib/tagsmith, its application directory) and the desktop entry.
 set(_prefix "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box.
 #include "about/frmAbout.h"
 #include "support/EditorFixture.h"

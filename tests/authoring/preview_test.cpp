@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File "&Preview in Web Browser": save first, then the default or chosen browser.
 #include "authoring/Preview.h"
 #include "editor/Commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tag templates of the HTML menu.
 #include "authoring/Templates.h"
 #include "support/EditorFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "tagsmith --check FILE..." as the built program runs it, without a display.
 #include <QProcess>
 #include <QTemporaryDir>

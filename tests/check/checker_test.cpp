@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HTML check without a window: the corpus pages against their expected
 // rows, the program's own pages (no false alarms), and the place counting.
 #include "authoring/Templates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Problems window, driven through the real main window and page files.
 #include "check/ProblemsWindow.h"
 #include "check/TextPoint.h"

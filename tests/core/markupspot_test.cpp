@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a position stands in the markup, and the end tag a typed ">" gets;
 // the names the completion list offers.
 #include "completion/HtmlVocabulary.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing pages: exact bytes, the title, and failures.
 #include "core/PageGuard.h"
 #include "core/PageOps.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Project folders and pages on a case-sensitive file system.
 #include "core/Paths.h"
 

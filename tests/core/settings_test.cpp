@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store file, its keys, and reading odd values.
 #include "core/SettingsKeys.h"
 #include "platform/IniFormat.h"

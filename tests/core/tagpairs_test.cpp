@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the partner of the tag at the caret.
 #include "core/TagPairs.h"
 

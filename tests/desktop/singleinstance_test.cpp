@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One Tagsmith per user and display: a second start hands its files to the
 // first through a real local socket, and a socket left by a crash is taken over.
 #include "platform/SingleInstance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the projects live. Start-up in an application directory that cannot
 // take the projects folder: the user is told at once which folder is meant,
 // and the program ends. A per-user projects root carries every project path.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a screen reader hears: the built program under Xvfb with the
 # accessibility bus of a private D-Bus session (at-spi2-core), checked by
 # atspi_check.py through AT-SPI (python3-gi, gir1.2-atspi-2.0).

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader sees of the running program, read over AT-SPI.
 
 Started by accessibility.sh inside a private D-Bus session on an Xvfb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end: the built program under a real X server (Xvfb), driven by
 # xdotool the way a user drives it. Types into a page, saves it through the
 # File menu, types again, leaves through File "E&xit", and checks the page

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing Tagsmith, two ways.
 #
 # 1. "cmake --install" into a fresh prefix the user may write to: the tree a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end scripts (sourced): a scratch folder $WORK removed
 # at exit, a private Xvfb, and waiting for the program's windows. The script
 # starts the program in the background and keeps its process id in APP_PID;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every control the keyboard reaches has a name a screen reader can speak,
 // in the main window and in the dialogs.
 #include "editor/ImageButton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's arguments: options, and a page to open at start; a page
 // dropped on the window.
 #include "platform/CommandLine.h"

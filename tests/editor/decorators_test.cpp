@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing aids on the real main window: colouring, line numbers, the
 // caret position, tag matching, and their switches.
 #include "editor/TagCompletion.h"

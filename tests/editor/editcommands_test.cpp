@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and Redo, Replace and Go To Line with their access keys, and the
 // common keys, driven through the main window's menu, its keys and the real
 // dialogs.

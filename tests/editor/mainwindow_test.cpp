@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start-up, page list, page switching and closing.
 #include "core/SettingsKeys.h"
 #include "editor/ImageButton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menus, toolbar and status bar of the main window.
 #include "editor/ImageButton.h"
 #include "support/EditorFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing area on its own: positions, loading pages one after another,
 // and what typing does to a page loaded from bytes.
 #include "editor/ScintillaTextBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing into the real editing area: the automatic closing bracket, closing
 // tags, type-over, the completion list, and Alt with a letter.
 #include "editor/TagCompletion.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Preloaded into a program under test, fails one call of the file system
  * the way a full disk, a failing disk or a power cut would.
  *

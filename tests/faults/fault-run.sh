@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Seeded fault injection on the real program: per seed, Tagsmith runs under
 # Xvfb with tests' failcalls library preloaded; text is typed into a page
 # (one with a second hard link for a third of the seeds, so it is written in place),

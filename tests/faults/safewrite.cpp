@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes one file through the program's safe writer, in a process of its own
 // so that a test can run it as another user or with failing calls preloaded.
 //   safewrite <backup folder> <file> <content>

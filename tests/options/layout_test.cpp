@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options and tool dialogs as drawn: every control inside its parent and
 // every single-line caption wide enough for its text. With TAGSMITH_SHOTS_DIR
 // set, the dialogs are also saved there as pictures.

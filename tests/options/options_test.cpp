@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options dialog on a real main window: loading, the settings written at
 // once and those written by SaveOpt, the Tools tab and the Tools menu.
 #include "editor/Commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Install Tool and Tool Properties driven through their widgets.
 #include "ModalDriver.h"
 #include "core/AppState.h"

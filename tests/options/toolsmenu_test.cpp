@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tools menu items of the main window: custom tools and Explore Project.
 #include "editor/Commands.h"
 #include "support/EditorFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The custom tool table as plain data: gaps, adding, removing, storing.
 #include "core/AppState.h"
 #include "core/SettingsKeys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's language reaches Qt's own texts (standard buttons) and the
 // program's catalogue is found by its name in the translations folder; the
 // program's texts stay as written where no catalogue has them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live preview with the real engine, in the real main window: what it
 // shows, how it follows the text and the caret, and where clicks go.
 #include "preview/LivePreview.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The annotated copy the live preview renders, and the caret's element.
 #include "preview/PreviewMarkup.h"
 #include "preview/PreviewPatch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folders opened as projects: the list kept in the settings, opening a page
 // or folder from outside the projects root, and the Project Manager's entries.
 #include "support/EditorFixture.h"

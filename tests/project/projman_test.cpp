@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Project Manager: the real dialog, at start-up and from the File menu.
 #include "ModalDriver.h"
 #include "support/EditorFixture.h"

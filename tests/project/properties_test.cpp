@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page Properties dialog and the texts it shows.
 #include "ModalDriver.h"
 #include "support/EditorFixture.h"

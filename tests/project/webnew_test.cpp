@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The New Web Page dialog: the real dialog opened from the File menu.
 #include "ModalDriver.h"
 #include "support/EditorFixture.h"

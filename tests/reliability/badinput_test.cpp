@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pages, settings, dictionaries, skeletons and project folders that are odd,
 // broken or changed behind the editor's back: each gives a clear result, no
 // crash, and never costs a byte of a page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nothing the user typed or another program wrote is lost: failed writes,
 // other programs and other instances, characters outside a page's code page,
 // crashes and the session ending, each under real conditions.

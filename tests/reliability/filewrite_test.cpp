@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The safe writer under real conditions: pages of another owner or group,
 // hard links, extended attributes and ACLs, a folder that takes no new
 // files, a second user (setpriv), and calls of the file system failing or the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary file and its lookup, on small generated word lists.
 #include "spell/SpellDictionary.h"
 #include "support/DictionaryBytes.h"

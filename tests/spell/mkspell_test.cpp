@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary builder (tools/mkspell) and the dictionary it makes.
 #include "spell/SpellDictionary.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page scan of the Spelling Profiler and its report lines.
 #include "spell/Profiler.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Spelling Profiler window on a real main window and page files.
 #include "spell/Profiler.h"
 #include "spell/SpellDictionary.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Spell Check dialog, driven through its widgets.
 #include "spell/SpellDictionary.h"
 #include "spell/frmSpellSug.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Find and Find Next driven as a user does: the Edit menu, the toolbar
 // button, the Find dialog and F3.
 #include "editor/ImageButton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Print dialog, the printing layer's choices, and a real PDF printout.
 #include "platform/QtPrinters.h"
 #include "support/EditorFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printout's layout: 79 characters to a line, 66 line slots to a page.
 #include "support/FakePlatform.h"
 #include "texttools/PrintLayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search behind Find and Find Next, against its definition.
 #include "texttools/Search.h"
 
