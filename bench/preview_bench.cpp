@@ -45,7 +45,8 @@ bool waitForRender(LivePreview &pane, int count)
 // showing it. Typed after the page's last paragraph (0: the new copy read
 // and compared in the pane), into a paragraph halfway down (1: its content
 // replaced), there as an inline element (2: the elements after it numbered
-// anew), or into the title (3: the whole copy loaded again).
+// anew), or there on a page with a script (3: the whole copy loaded again,
+// so that the script runs as it would in a browser).
 void BM_PreviewUpdate(benchmark::State &state)
 {
     EditorFixture f;
@@ -57,10 +58,16 @@ void BM_PreviewUpdate(benchmark::State &state)
     }
     ScintillaTextBox &box = *editor.editorWidget();
     const QByteArray text = box.utf8().toByteArray();
-    if (state.range(1) == 1 || state.range(1) == 2)
-        box.setSelStart(int(text.indexOf("</P>", text.size() / 2)));
-    else if (state.range(1) == 3)
-        box.setSelStart(int(text.indexOf("</TITLE>")));
+    if (state.range(1) == 3) {
+        box.setSelStart(int(text.indexOf("<BODY>")));
+        box.insertAfterCaret(QStringLiteral("<SCRIPT>var shown = 1;</SCRIPT>"));
+        if (!waitForRender(pane, 2)) {
+            state.SkipWithError("no render");
+            return;
+        }
+    }
+    if (state.range(1) > 0)
+        box.setSelStart(int(box.utf8().toByteArray().indexOf("</P>", text.size() / 2)));
     const int patches = pane.patchCount();
     for (auto _ : state) {
         const int renders = pane.renderCount();
