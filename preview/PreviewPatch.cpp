@@ -128,11 +128,15 @@ std::optional<PreviewPatch> previewPatch(QByteArrayView before, const PreviewCop
         if (auto patch = patchAround(before, shown, after, next, at, editEnd))
             return patch;
     }
-    // Start tags wholly after the edit kept their place from the end.
-    const qsizetype kept = before.size() - std::min(tail, shorter - head);
-    const auto oldEnd = std::lower_bound(shown.starts.begin(), shown.starts.end(), kept);
-    return PreviewPatch{-1, next.html, int(oldEnd - shown.starts.begin()),
-                        int(next.starts.size()) - int(shown.starts.size())};
+    // Start tags wholly after the edit kept their place from the end, and
+    // their count changed by the change in all, unless the edit made text of
+    // markup after it (a <textarea> opened): then nothing is renumbered, and
+    // the pane puts in whatever no longer compares equal.
+    const qsizetype unchanged = before.size() - std::min(tail, shorter - head);
+    const int from = int(std::lower_bound(shown.starts.begin(), shown.starts.end(), unchanged) - shown.starts.begin());
+    const int shift = int(next.starts.size()) - int(shown.starts.size());
+    const bool kept = from + shift >= 0 && from + shift <= int(next.starts.size());
+    return PreviewPatch{-1, next.html, kept ? from : int(shown.starts.size()), shift};
 }
 
 qsizetype copyOffset(const PreviewCopy &copy, qsizetype pos)
