@@ -184,13 +184,7 @@ SKEL="$ROOT/usr/share/tagsmith/default.htm"
     || fail "the new page is not the installed skeleton: $(ls -R "$PROJECTS"; cat -A "$PAGE")"
 
 step "typing, File, Save Page"
-sleep 0.3
-xdotool windowfocus --sync "$WIN"
-eval "$(xdotool getwindowgeometry --shell "$WIN")"
-xdotool mousemove --window "$WIN" $((WIDTH / 2)) $((HEIGHT / 2)) click 1
-xdotool key --clearmodifiers ctrl+End
-xdotool type --delay 30 'Saved by a user'
-sleep 0.3
+type_at_end "$WIN" 30 'Saved by a user'
 xdotool key --delay 150 alt+f s
 for _ in $(seq 30); do tail -c 15 "$PAGE" | grep -qx 'Saved by a user' && break; sleep 0.1; done
 [ "$(tail -c 15 "$PAGE")" = 'Saved by a user' ] || fail "page after Save Page ends: $(tail -c 40 "$PAGE" | cat -A)"

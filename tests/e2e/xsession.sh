@@ -35,6 +35,18 @@ copy_app() {
     done
 }
 
+# Clicks into the middle of window $1, goes to the end of the page and types
+# $3 at $2 ms a key, then lets the typing settle.
+type_at_end() {
+    sleep 0.3
+    xdotool windowfocus --sync "$1"
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove --window "$1" $((WIDTH / 2)) $((HEIGHT / 2)) click 1
+    xdotool key --clearmodifiers ctrl+End
+    xdotool type --delay "$2" "$3"
+    sleep 0.3
+}
+
 # Starts Xvfb on a free display (it writes the number to fd 3) and exports
 # DISPLAY. Local clients of any user may connect.
 start_xvfb() {

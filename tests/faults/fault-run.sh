@@ -84,13 +84,7 @@ one_run() {
     local win
     wait_window win '^A - Tagsmith$' "seed $seed: tagsmith ended at start"
     [ -n "$win" ] || fail "seed $seed: no main window"
-    sleep 0.3
-    xdotool windowfocus --sync "$win"
-    eval "$(xdotool getwindowgeometry --shell "$win")"
-    xdotool mousemove --window "$win" $((WIDTH / 2)) $((HEIGHT / 2)) click 1
-    xdotool key --clearmodifiers ctrl+End
-    xdotool type --delay 20 "$typed"
-    sleep 0.3
+    type_at_end "$win" 20 "$typed"
     touch "$run/armed"
     case $action in
         switch) xdotool key --clearmodifiers ctrl+Next ;;
