@@ -45,15 +45,18 @@ bool writePage(Platform &platform, PageView &view, const QString &path)
 
 bool OpenPage(Platform &platform, PageView &view, const QString &path)
 {
-    QByteArray bytes;
-    if (!readWholeFile(path, bytes)) {
+    TextBox &box = view.txtEdit();
+    if (!box.loadFile(path)) {
         platform.messages.inform(view.window(), kOpenErrorText, kOpenErrorTitle, MessageRequest::Icon::Exclamation);
         return false;
     }
-    const TextEncoding encoding = detectEncoding(bytes);
-    view.txtEdit().setBytes(bytes, encoding);
-    view.onDisk.remember(path, bytes);
-    view.setCaption(captionForTitle(scanTitle(bytes, encoding, true)));
+    // The bytes as loaded (the editing area lends its own where it can).
+    box.withBytes([&](QByteArrayView bytes) {
+        view.onDisk.remember(path, bytes);
+        view.setCaption(captionForTitle(scanTitle(QByteArray::fromRawData(bytes.data(), bytes.size()),
+                                                  box.encoding(), true)));
+        return true;
+    });
     return true;
 }
 

@@ -62,6 +62,9 @@ int utf8Sequence(const uchar *s, qsizetype i, qsizetype size, char32_t &cp)
     return extra + 1;
 }
 
+// The length of the sequence a byte starts; 0 for one that starts none.
+int sequenceLength(uchar c) { return c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0; }
+
 // Index of the first byte at or after i that is not ASCII.
 qsizetype asciiRunEnd(const uchar *s, qsizetype i, qsizetype size)
 {
@@ -80,16 +83,39 @@ qsizetype asciiRunEnd(const uchar *s, qsizetype i, qsizetype size)
 
 bool isValidUtf8(const char *data, qsizetype size)
 {
-    const auto *s = reinterpret_cast<const unsigned char *>(data);
+    Utf8Check check;
+    return check.feed(QByteArrayView(data, size)) && check.finish();
+}
+
+bool Utf8Check::feed(QByteArrayView piece)
+{
+    const auto *s = reinterpret_cast<const uchar *>(piece.data());
+    const qsizetype size = piece.size();
     qsizetype i = 0;
-    while ((i = asciiRunEnd(s, i, size)) < size) {
-        char32_t cp;
-        const int n = utf8Sequence(s, i, size, cp);
-        if (n == 0)
-            return false;
-        i += n;
+    char32_t cp;
+    if (m_cutSize > 0 && m_valid) {
+        // The character cut at the last piece's end, completed from this one.
+        const int need = sequenceLength(m_cut[0]);
+        while (m_cutSize < need && i < size)
+            m_cut[m_cutSize++] = s[i++];
+        if (m_cutSize < need)
+            return true;
+        m_valid = utf8Sequence(m_cut, 0, need, cp) == need;
+        m_cutSize = 0;
     }
-    return true;
+    while (m_valid && (i = asciiRunEnd(s, i, size)) < size) {
+        const int n = utf8Sequence(s, i, size, cp);
+        if (n > 0) {
+            i += n;
+        } else if (sequenceLength(s[i]) > size - i) {
+            m_cutSize = int(size - i); // checked once the next piece brings the rest
+            memcpy(m_cut, s + i, size_t(m_cutSize));
+            break;
+        } else {
+            m_valid = false;
+        }
+    }
+    return m_valid;
 }
 
 QString utf8ToText(const char *data, qsizetype size)

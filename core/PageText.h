@@ -22,6 +22,21 @@ struct PageText {
 };
 
 bool isValidUtf8(const char *data, qsizetype size);
+// Checks bytes that come a piece at a time for valid UTF-8; a character cut
+// at the end of one piece is checked with the next.
+class Utf8Check {
+public:
+    // False once the bytes so far are not valid UTF-8.
+    bool feed(QByteArrayView piece);
+    // Whether all the bytes were valid UTF-8, with no character left cut.
+    bool finish() const { return m_valid && m_cutSize == 0; }
+    bool valid() const { return m_valid; }
+
+private:
+    uchar m_cut[4] = {};
+    int m_cutSize = 0;
+    bool m_valid = true;
+};
 // UTF-8 bytes as text, keeping a leading byte order mark.
 QString utf8ToText(const char *data, qsizetype size);
 // The encoding a page file's bytes are read in.

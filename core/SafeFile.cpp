@@ -211,7 +211,8 @@ bool writeFileSafely(const QString &path, QByteArrayView bytes, QString *error)
     }
 }
 
-bool readWholeFile(const QString &path, QByteArray &bytes, QString *error)
+bool readFileInPieces(const QString &path, const std::function<void(qint64)> &sized,
+                      const std::function<bool(QByteArrayView)> &take, QString *error)
 {
     // Opened without blocking, and looked at before a byte is read: a pipe
     // would wait for a writer for ever, a device never end.
@@ -228,18 +229,11 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString *error)
         ::close(fd);
         return fail(error, QCoreApplication::translate("SafeFile", "too large"));
     }
-    QByteArray data(qsizetype(st.st_size), Qt::Uninitialized);
-    qsizetype got = 0;
+    sized(st.st_size);
+    QByteArray piece(qsizetype(qBound<qint64>(4096, qint64(st.st_size), kReadPieceBytes)), Qt::Uninitialized);
+    qint64 total = 0;
     for (;;) {
-        if (got == data.size()) {
-            // Grown since it was looked at: read on, within the limit.
-            if (data.size() >= kMaxReadBytes) {
-                ::close(fd);
-                return fail(error, QCoreApplication::translate("SafeFile", "too large"));
-            }
-            data.resize(qMin<qsizetype>(kMaxReadBytes, qMax<qsizetype>(4096, data.size() * 2)));
-        }
-        const ssize_t n = ::read(fd, data.data() + got, size_t(data.size() - got));
+        const ssize_t n = ::read(fd, piece.data(), size_t(piece.size()));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -249,10 +243,32 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString *error)
         }
         if (n == 0)
             break;
-        got += n;
+        // It may have grown since it was looked at: read on, within the limit.
+        total += n;
+        if (total > kMaxReadBytes) {
+            ::close(fd);
+            return fail(error, QCoreApplication::translate("SafeFile", "too large"));
+        }
+        if (!take(QByteArrayView(piece.constData(), n))) {
+            ::close(fd);
+            return false;
+        }
     }
     ::close(fd);
-    data.truncate(got);
-    bytes = data;
     return true;
+}
+
+bool readWholeFile(const QString &path, QByteArray &bytes, QString *error)
+{
+    QByteArray data;
+    const bool read = readFileInPieces(
+        path, [&data](qint64 size) { data.reserve(qsizetype(size)); },
+        [&data](QByteArrayView piece) {
+            data.append(piece);
+            return true;
+        },
+        error);
+    if (read)
+        bytes = data;
+    return read;
 }

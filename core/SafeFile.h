@@ -5,6 +5,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+
 // Replaces a file's content without ever leaving it half-written: the bytes
 // go to a new file in the same folder, which takes the old file's identity
 // (owner, group, mode, extended attributes and ACLs), is flushed to the disk
@@ -36,3 +38,10 @@ constexpr qint64 kMaxReadBytes = qint64(1) << 30;
 // ever blocking, when it is missing, not a regular file (a folder, a pipe, a
 // device), larger than kMaxReadBytes, or cannot be read.
 bool readWholeFile(const QString &path, QByteArray &bytes, QString *error = nullptr);
+// The same, a piece of at most kReadPieceBytes at a time, so that a big file
+// is never held whole: `sized` learns the file's size as it stands when
+// opened (it may still grow or shrink), then `take` gets each piece in
+// order. Stops, returning false, when take does.
+constexpr qint64 kReadPieceBytes = 1024 * 1024;
+bool readFileInPieces(const QString &path, const std::function<void(qint64)> &sized,
+                      const std::function<bool(QByteArrayView)> &take, QString *error = nullptr);

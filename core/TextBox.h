@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/PageText.h"
+#include "core/SafeFile.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -32,6 +33,17 @@ public:
     {
         setEncoding(encoding);
         setText(decodeBytes(bytes, encoding));
+    }
+    // Puts the page file at path in place of the text, in the encoding its
+    // bytes call for. Returns false, the text left as it was, when the file
+    // cannot be read (error says why).
+    virtual bool loadFile(const QString &path, QString *error = nullptr)
+    {
+        QByteArray bytes;
+        if (!readWholeFile(path, bytes, error))
+            return false;
+        setBytes(bytes, detectEncoding(bytes));
+        return true;
     }
 
     // Whether the text differs from what was last loaded or saved: edits since

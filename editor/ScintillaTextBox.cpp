@@ -3,6 +3,7 @@
 
 #include "editor/EditingAreaAccessible.h"
 #include "editor/WordRuns.h"
+#include "core/SafeFile.h"
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
@@ -15,8 +16,25 @@
 
 #include <cstring>
 
+// A document filled aside, a piece at a time (SCI_CREATELOADER): Scintilla's
+// stable interface, whose header QScintilla does not install. Declared
+// outside an unnamed namespace: the compiler would take the class for one
+// without implementations and turn the calls into pure virtual ones.
+class ILoader {
+public:
+    virtual int Release() = 0;
+    virtual int AddData(const char *data, long length) = 0; // SC_STATUS_*
+    virtual void *ConvertToDocument() = 0;
+};
+
 namespace {
 constexpr qsizetype kWrapLimit = 1024 * 1024;
+
+// Room for typing in a new document: once the room is used up, the
+// component grows the text and its styles by a sixth, copying both (the
+// first keystroke in a page of 50 MB took 120 MB more and a third of a
+// second).
+qsizetype typingRoom(qint64 size) { return qBound(qsizetype(64 * 1024), qsizetype(size / 32), qsizetype(1024 * 1024)); }
 
 bool hasNonAscii(const char *data, qsizetype size)
 {
@@ -111,6 +129,11 @@ ScintillaTextBox::~ScintillaTextBox()
 
 void ScintillaTextBox::newDocument(qsizetype capacity)
 {
+    adoptDocument(sci(SCI_CREATEDOCUMENT, capacity, SC_DOCUMENTOPTION_DEFAULT));
+}
+
+void ScintillaTextBox::adoptDocument(long doc)
+{
     // Every page gets a document of its own: dropping the old one frees it
     // at once, where clearing it would walk through all its lines. The
     // document keeps a style byte per character for the colouring, which
@@ -122,7 +145,6 @@ void ScintillaTextBox::newDocument(qsizetype capacity)
     const long tabWidth = sci(SCI_GETTABWIDTH), indent = sci(SCI_GETINDENT);
     const long useTabs = sci(SCI_GETUSETABS), tabIndents = sci(SCI_GETTABINDENTS);
     const long backUnindents = sci(SCI_GETBACKSPACEUNINDENTS), eolMode = sci(SCI_GETEOLMODE);
-    const long doc = sci(SCI_CREATEDOCUMENT, capacity, SC_DOCUMENTOPTION_DEFAULT);
     sci(SCI_SETDOCPOINTER, 0, doc);
     sci(SCI_RELEASEDOCUMENT, 0, doc); // the widget holds it now
     sci(SCI_SETCODEPAGE, codePage);
@@ -137,6 +159,22 @@ void ScintillaTextBox::newDocument(qsizetype capacity)
     m_markedModified = false;
     noteSelection(); // a new document starts without a selection
     emit documentReplaced();
+}
+
+void ScintillaTextBox::reattachDocument()
+{
+    // Setting the document again rebuilds the view's record of its lines,
+    // which making a document aside (SCI_CREATELOADER) resets; the
+    // selection and the scroll position are put back.
+    const long doc = sci(SCI_GETDOCPOINTER);
+    const long anchor = sci(SCI_GETANCHOR), caret = sci(SCI_GETCURRENTPOS);
+    const long firstLine = sci(SCI_GETFIRSTVISIBLELINE), xOffset = sci(SCI_GETXOFFSET);
+    sci(SCI_ADDREFDOCUMENT, 0, doc); // kept alive while the view lets go of it
+    sci(SCI_SETDOCPOINTER, 0, doc);
+    sci(SCI_RELEASEDOCUMENT, 0, doc);
+    sci(SCI_SETSEL, anchor, caret);
+    sci(SCI_SETFIRSTVISIBLELINE, firstLine);
+    sci(SCI_SETXOFFSET, xOffset);
 }
 
 long ScintillaTextBox::sci(unsigned int msg, unsigned long w, long l) const
@@ -263,15 +301,90 @@ void ScintillaTextBox::setBytes(const QByteArray &bytes, TextEncoding encoding)
     loadBytes(encoding == TextEncoding::Utf8 ? bytes : windows1252ToUtf8(bytes));
 }
 
+bool ScintillaTextBox::loadFile(const QString &path, QString *error)
+{
+    // The file goes into a new document a piece at a time, so that a big
+    // page is never held twice (read whole, then copied in). The document
+    // is made aside: should reading fail part way, the page on screen stays.
+    ILoader *loader = nullptr;
+    Utf8Check utf8;
+    WordRuns::LongLineCheck longLine;
+    qint64 loaded = 0;
+    bool noMemory = false;
+    const bool read = readFileInPieces(
+        path,
+        [&](qint64 size) {
+            loader = reinterpret_cast<ILoader *>(
+                sci(SCI_CREATELOADER, size + typingRoom(size), SC_DOCUMENTOPTION_DEFAULT));
+        },
+        [&](QByteArrayView piece) {
+            if (!utf8.feed(piece))
+                return false; // not UTF-8: read whole below
+            longLine.feed(piece.data(), piece.size());
+            loaded += piece.size();
+            noMemory = !loader || loader->AddData(piece.data(), piece.size()) != SC_STATUS_OK;
+            return !noMemory;
+        },
+        error);
+    // A read that stopped on bytes that are not UTF-8 is no failure.
+    const bool failed = noMemory || (!read && utf8.valid());
+    const bool whole = !failed && read && utf8.finish() && loader;
+    if (loader && !whole) {
+        loader->Release();
+        reattachDocument();
+    }
+    if (failed) {
+        if (noMemory && error)
+            *error = tr("not enough memory");
+        return false;
+    }
+    if (!whole) {
+        // A Windows-1252 page (any bytes that are not UTF-8) is converted whole.
+        QByteArray bytes;
+        if (!readWholeFile(path, bytes, error))
+            return false;
+        setBytes(bytes, detectEncoding(bytes));
+        return true;
+    }
+    if (docBytes() > 0 || loaded > 0)
+        noteModified(); // the old text goes with its document, the new comes unannounced
+    m_encoding = TextEncoding::Utf8;
+    m_longLines = longLine.found();
+    setWrapFor(loaded);
+    adoptDocument(long(loader->ConvertToDocument()));
+    textIn();
+    return true;
+}
+
 void ScintillaTextBox::loadBytes(const QByteArray &bytes)
 {
     if (docBytes() > 0)
         noteModified(); // the old text goes with its document, unannounced
     m_longLines = WordRuns::hasLongLine(bytes.constData(), bytes.size());
-    // Room for typing: once the room is used up, the component grows the
-    // text and its styles by a sixth, copying both (the first keystroke in
-    // a page of 50 MB took 120 MB more and a third of a second).
-    newDocument(bytes.size() + qBound(qsizetype(64 * 1024), bytes.size() / 32, qsizetype(1024 * 1024)));
+    newDocument(bytes.size() + typingRoom(bytes.size()));
+    setWrapFor(bytes.size());
+    // The loaded text is not an edit to undo; recording it would copy the
+    // whole page into the undo history.
+    sci(SCI_SETUNDOCOLLECTION, 0);
+    sci(SCI_APPENDTEXT, bytes.size(), reinterpret_cast<long>(bytes.constData()));
+    textIn();
+}
+
+void ScintillaTextBox::setWrapFor(qint64 size)
+{
+    // Long lines wrap, as in a plain text box, except on very big pages,
+    // where wrapping every line would hold up opening them. A page with a
+    // long line is laid out in character runs, wrapped at blanks as word
+    // runs wrapped it (see WordRuns). Set before the text goes in: set
+    // after, it left some lines wrapped at the character runs' edges.
+    const bool wrap = size <= kWrapLimit;
+    setWrapMode(wrap ? (m_longLines ? WrapWhitespace : WrapWord) : WrapNone);
+    sci(SCI_SETHSCROLLBAR, !wrap);
+}
+
+void ScintillaTextBox::textIn()
+{
+    const QByteArrayView bytes = utf8();
     // New line ends typed by the user follow the page's own.
     const qsizetype lf = bytes.indexOf('\n');
     const qsizetype cr = bytes.indexOf('\r');
@@ -281,22 +394,10 @@ void ScintillaTextBox::loadBytes(const QByteArray &bytes)
         setEolMode(EolUnix);
     else
         setEolMode(EolWindows);
-    // Long lines wrap, as in a plain text box, except on very big pages,
-    // where wrapping every line would hold up opening them. A page with a
-    // long line is laid out in character runs, wrapped at blanks as word
-    // runs wrapped it (see WordRuns).
-    const bool wrap = bytes.size() <= kWrapLimit;
-    setWrapMode(wrap ? (m_longLines ? WrapWhitespace : WrapWord) : WrapNone);
-    sci(SCI_SETHSCROLLBAR, !wrap);
-    // The index, when needed, is built as the text goes in.
-    if (hasNonAscii(bytes.constData(), bytes.size())) {
+    if (hasNonAscii(bytes.data(), bytes.size())) {
         sci(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
         m_charIndex = true;
     }
-    // The loaded text is not an edit to undo; recording it would copy the
-    // whole page into the undo history.
-    sci(SCI_SETUNDOCOLLECTION, 0);
-    sci(SCI_APPENDTEXT, bytes.size(), reinterpret_cast<long>(bytes.constData()));
     sci(SCI_SETUNDOCOLLECTION, 1);
     sci(SCI_EMPTYUNDOBUFFER);
     flushChange();

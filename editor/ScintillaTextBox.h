@@ -28,6 +28,7 @@ public:
     // The text as the editing area keeps it (UTF-8), valid until it changes.
     QByteArrayView utf8() const;
     void setBytes(const QByteArray &bytes, TextEncoding encoding) override;
+    bool loadFile(const QString &path, QString *error = nullptr) override;
     int length() const override;
     QChar charAt(int pos) const override;
     int selStart() const override;
@@ -101,6 +102,10 @@ protected:
 private:
     bool isStrayAltKey(const QKeyEvent *e) const;
     void newDocument(qsizetype capacity);
+    void adoptDocument(long doc);
+    void reattachDocument();
+    void setWrapFor(qint64 size);
+    void textIn();
     long sci(unsigned int msg, unsigned long w = 0, long l = 0) const;
     long docBytes() const;
     bool bytesAreIndexes() const;

@@ -71,6 +71,29 @@ bool WordRuns::hasLongLine(const char *text, qsizetype size)
     return false;
 }
 
+void WordRuns::LongLineCheck::feed(const char *text, qsizetype size)
+{
+    const auto isEnd = [text](qsizetype i) { return text[i] == '\n' || text[i] == '\r'; };
+    if (m_found || size == 0)
+        return;
+    // The line that runs on from the last piece, looked at only as far as
+    // it may still be short.
+    const qsizetype reach = qMin(size, kLongLine - m_run + 1);
+    qsizetype first = 0;
+    while (first < reach && !isEnd(first))
+        ++first;
+    if (first == reach) { // no line end: the piece ended, or the line is long
+        m_run += reach;
+        m_found = m_run > kLongLine;
+        return;
+    }
+    m_found = hasLongLine(text + first + 1, size - first - 1);
+    qsizetype last = size - 1;
+    while (last > first && !isEnd(last))
+        --last;
+    m_run = size - 1 - last;
+}
+
 void WordRuns::style(const char *text, qsizetype size, bool afterSpace, char previous, char *out)
 {
     const char first = char(kFirst), second = char(kSecond);

@@ -28,6 +28,16 @@ constexpr qsizetype kLongLine = 32 * 1024;
 // Whether a line of the text (ended by CR, LF or both) is longer than
 // kLongLine bytes. Looks at a few bytes per kLongLine of text.
 bool hasLongLine(const char *text, qsizetype size);
+// The same for text that comes a piece at a time.
+class LongLineCheck {
+public:
+    void feed(const char *text, qsizetype size);
+    bool found() const { return m_found; }
+
+private:
+    qsizetype m_run = 0; // bytes since the last line end
+    bool m_found = false;
+};
 
 // Styles size bytes of text into out, continuing a run whose last byte was a
 // space or tab (afterSpace) and had the given style.

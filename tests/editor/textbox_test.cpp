@@ -2,9 +2,11 @@
 // The editing area on its own: positions, loading pages one after another,
 // and what typing does to a page loaded from bytes.
 #include "editor/ScintillaTextBox.h"
+#include "core/SafeFile.h"
 #include "editor/WordRuns.h"
 
 #include <QAccessible>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -309,6 +311,95 @@ private slots:
         QFETCH(QByteArray, page);
         QFETCH(bool, expected);
         QCOMPARE(WordRuns::hasLongLine(page.constData(), page.size()), expected);
+        for (const qsizetype piece : {qsizetype(1), qsizetype(4093), WordRuns::kLongLine + 1}) {
+            WordRuns::LongLineCheck check;
+            for (qsizetype at = 0; at < page.size(); at += piece)
+                check.feed(page.constData() + at, qMin(piece, page.size() - at));
+            QVERIFY2(check.found() == expected, qPrintable(QString::number(piece)));
+        }
+    }
+
+    // A page file goes in a piece at a time and comes out as if read whole:
+    // characters, line ends and long lines cut at a piece's edge, and bytes
+    // that are not UTF-8 found in a later piece or at the very end.
+    void filesLoadInPieces_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        const QByteArray before = QByteArray("<p>a line</p>\r\n").repeated(int(kReadPieceBytes / 15) - 1) + "<p>";
+        const qsizetype edge = kReadPieceBytes - before.size(); // bytes to add to reach a piece's edge
+        const QByteArray pad(edge - 1, 'x');
+        QTest::newRow("character cut") << before + pad + "\xc3\xa9</p>";
+        QTest::newRow("CR LF cut") << QByteArray(kReadPieceBytes - 1, 'x') + "\r\nb\nc";
+        QTest::newRow("long line over the edge") << before + QByteArray(WordRuns::kLongLine + 1, 'y') + "\n";
+        QTest::newRow("Windows-1252 at the edge") << before + pad + "\xe9 x";
+        QTest::newRow("cut at the end") << before + "caf\xc3";
+        QTest::newRow("empty") << QByteArray();
+    }
+    void filesLoadInPieces()
+    {
+        QFETCH(QByteArray, page);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.htm"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(page) == page.size());
+        file.close();
+        ScintillaTextBox whole, inPieces;
+        whole.setBytes(u8("old"), TextEncoding::Utf8);
+        inPieces.setBytes(u8("old"), TextEncoding::Utf8);
+        QSignalSpy loaded(&inPieces, &ScintillaTextBox::textLoaded);
+        whole.setBytes(page, detectEncoding(page));
+        QVERIFY(inPieces.loadFile(path));
+        QCOMPARE(loaded.count(), 1);
+        QCOMPARE(inPieces.bytes(), page);
+        QCOMPARE(inPieces.encoding(), whole.encoding());
+        QCOMPARE(inPieces.text(), whole.text());
+        QCOMPARE(inPieces.hasLongLines(), whole.hasLongLines());
+        QCOMPARE(inPieces.eolMode(), whole.eolMode());
+        QCOMPARE(inPieces.wrapMode(), whole.wrapMode());
+    }
+
+    // A read that fails part way (a failing disk) leaves the page on screen
+    // as it was, edits, caret and lines included. Runs again in a process of
+    // its own, with the second read of the file failing.
+    void aFailedReadKeepsThePage()
+    {
+        const QString folder = qEnvironmentVariable("TAGSMITH_FAIL_UNDER");
+        if (folder.isEmpty()) {
+            QTemporaryDir dir;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(FAILCALLS_LIBRARY));
+            env.insert(QStringLiteral("ASAN_OPTIONS"),
+                       env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
+            env.insert(QStringLiteral("TAGSMITH_FAIL"), QStringLiteral("read:2:EIO"));
+            env.insert(QStringLiteral("TAGSMITH_FAIL_UNDER"), dir.path());
+            QProcess child;
+            child.setProcessEnvironment(env);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("aFailedReadKeepsThePage")});
+            QVERIFY(child.waitForFinished(60000));
+            QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+            return;
+        }
+        const QString path = folder + QStringLiteral("/p.htm");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("<p>a line</p>\n").repeated(int(3 * kReadPieceBytes / 14)));
+        file.close();
+        ScintillaTextBox box;
+        box.resize(400, 200);
+        box.show();
+        const QByteArray page = QByteArray("line\r\n").repeated(40);
+        box.setBytes(page, TextEncoding::Utf8);
+        box.setSelStart(7 * 30);
+        QTest::keyClicks(&box, "x");
+        QString why;
+        QVERIFY(!box.loadFile(path, &why));
+        QCOMPARE(why, QString::fromLocal8Bit(strerror(EIO)));
+        QCOMPARE(box.bytes(), QByteArray(page).insert(7 * 30, 'x'));
+        QVERIFY(box.isModified());
+        QCOMPARE(box.selStart(), 7 * 30 + 1);
+        QCOMPARE(box.SendScintilla(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE, 39), 39);
+        QVERIFY(box.loadFile(path)); // the next read goes through
     }
 
     // Enter ends a line the way the page does; Tab types a tab.

@@ -7,7 +7,7 @@
  *   TAGSMITH_FAIL_LOG=/file             a line per failed call is added there
  *   TAGSMITH_FAIL_ARMED_BY=/file        calls count only while this file exists
  *
- * call is one of open write pwrite fsync fdatasync ftruncate close rename
+ * call is one of open read write pwrite fsync fdatasync ftruncate close rename
  * renameat linkat; the n-th such call on a file below the folder fails with
  * how (ENOSPC or EIO), once or, with ":always", from then on; "crash" kills
  * the process instead (SIGKILL: no handler, no clean-up, as a power cut). */
@@ -122,6 +122,14 @@ int open64(const char *path, int flags, ...)
     const mode_t m = va_arg(ap, mode_t);
     va_end(ap);
     return openCommon("open", REAL(open64)(path, flags, m), path);
+}
+
+ssize_t read(int fd, void *buf, size_t n)
+{
+    /* Every read of the process comes here: the file is looked up only when
+     * reads are to fail. */
+    setUp();
+    return shouldFail("read", strcmp(want, "read") == 0 && fdBelow(fd)) ? -1 : REAL(read)(fd, buf, n);
 }
 
 ssize_t write(int fd, const void *buf, size_t n)
