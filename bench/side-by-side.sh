@@ -32,7 +32,7 @@
 #   type   from the first of 20 typed characters at the end of the page
 #          (after Ctrl+End, once the editor is idle again) until the page
 #          file on disk ends with them, saved by the editor's own keys
-#          (Ctrl+S; Tagsmith: File, Save Page)
+#          (Ctrl+S in every editor)
 #   peak   the process's peak resident memory (VmHWM) after typing
 #
 # The pages are made of words drawn from the system word list ($WORDS,
@@ -148,7 +148,7 @@ launch_tagsmith() { # run page program-folder [settings line...]
     printf '[Settings]\r\nProjMan=1\r\n' > "$run/config/TAGSMITH/TAGSMITH.ini"
     for line in "$@"; do printf '%s\r\n' "$line" >> "$run/config/TAGSMITH/TAGSMITH.ini"; done
     TITLE="^p$page - Tagsmith\$"
-    SAVE_KEYS=(alt+f s)
+    SAVE_KEYS=(ctrl+s)
     sync
     T0=$(now_ms)
     env -u QT_QPA_PLATFORM HOME="$run/home" XDG_CONFIG_HOME="$run/config" XDG_STATE_HOME="$run/state" \
