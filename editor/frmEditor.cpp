@@ -23,7 +23,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "platform/SettingsStore.h"
-#include "preview/LivePreview.h"
+#include "preview/PreviewDock.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -252,7 +252,8 @@ void frmEditor::layoutClient()
     // Editing area: left 10, width client - 10, height client - ChromeHeight.
     int editW = qMax(0, w - left);
     const int editH = qMax(0, h - twipsToPxY(m_state.ChromeHeight, this));
-    layoutPreview(left, editTop, editW, editH);
+    if (m_previewDock)
+        m_previewDock->layout(left, editTop, editW, editH);
     m_txtEdit->setGeometry(left, editTop, editW, editH);
 }
 
@@ -613,8 +614,8 @@ void frmEditor::RefreshSys()
 void frmEditor::onTextChanged()
 {
     StatusNote->clear();
-    if (m_preview)
-        m_preview->textChanged();
+    if (LivePreview *pane = livePreview())
+        pane->textChanged();
     // The program's own edits (undo, redo, replace) bring no ">".
     if (m_txtEdit->inProgramEdit()) {
         LastCaretPos = m_txtEdit->selStart();

@@ -22,7 +22,7 @@ class TagCompletion;
 class TypeOver;
 class RecoveryJournal;
 class LivePreview;
-class SplitHandle;
+class PreviewDock;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -112,7 +112,7 @@ public:
     // The live preview beside the editing area: made when first shown.
     void setPreviewShown(bool shown);
     bool previewShown() const;
-    LivePreview *livePreview() { return m_preview; }
+    LivePreview *livePreview();
     QAction *previewItem() { return m_previewItem; }
 
     // A passing note on the status line, after the project text (empty
@@ -147,7 +147,6 @@ private:
     void createEditingArea();
     void createEditingAids();
     void createPreviewItem();
-    void layoutPreview(int left, int top, int &width, int height);
     void previewLink(const QUrl &url);
 
     void layoutClient();
@@ -200,9 +199,7 @@ private:
     TagCompletion *m_tagCompletion = nullptr;
     QAction *m_lineNumbersItem = nullptr;
     QAction *m_previewItem = nullptr;
-    LivePreview *m_preview = nullptr;
-    SplitHandle *m_previewHandle = nullptr;
-    int m_previewTwips = 0; // the pane's width; 0: half the editing area
+    PreviewDock *m_previewDock = nullptr;
     QLabel *Label1 = nullptr;
     QComboBox *Combo1 = nullptr;
 

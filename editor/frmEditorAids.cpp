@@ -60,7 +60,7 @@ void frmEditor::applyEditingOptions()
     const bool numbers = editingAidOn(s, SettingsKeys::LineNumbers);
     m_lineNumbers->setEnabled(numbers);
     m_lineNumbersItem->setChecked(numbers);
-    if (m_preview)
-        m_preview->setRemoteAllowed(vbValInt(s.read(SettingsKeys::Settings, SettingsKeys::PreviewRemote,
+    if (LivePreview *pane = livePreview())
+        pane->setRemoteAllowed(vbValInt(s.read(SettingsKeys::Settings, SettingsKeys::PreviewRemote,
                                                      QStringLiteral("0"))) != 0);
 }
