@@ -7,7 +7,15 @@
 // whether it has huge pages to give; the memory used is the same, as every
 // byte of such a block is written at once. Left out under AddressSanitizer,
 // which brings an operator new of its own.
-#if !defined(__SANITIZE_ADDRESS__)
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) // clang's way of saying it
+#define TAGSMITH_ADDRESS_SANITIZER
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define TAGSMITH_ADDRESS_SANITIZER
+#endif
+#if !defined(TAGSMITH_ADDRESS_SANITIZER)
 
 #include <cstdint>
 #include <cstdlib>
