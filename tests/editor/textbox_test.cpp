@@ -256,7 +256,7 @@ private slots:
         QFETCH(int, width);
         QByteArray page;
         const char *const words[] = {"<div class=\"menu\">", "caf\xc3\xa9", "e\xcc\x81t\xc3\xa9", "na\xc3\xafve",
-                                     "\t", "two  spaces", "x", "\xe2\x82\xac5", "averyveryverylongwordwithoutanyblank",
+                                     "\t", "two  spaces", "x", "\xe2\x82\xac" "5", "averyveryverylongwordwithoutanyblank",
                                      "</div>"};
         for (int i = 0; page.size() <= WordRuns::kLongLine; ++i)
             page += words[(i * 7) % 10] + QByteArray(i % 3 ? " " : "");
