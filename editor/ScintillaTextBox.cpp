@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/ScintillaTextBox.h"
 
+#include "core/SafeFile.h"
 #include "editor/EditingAreaAccessible.h"
 #include "editor/WordRuns.h"
-#include "core/SafeFile.h"
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>

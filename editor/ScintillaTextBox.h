@@ -105,6 +105,8 @@ private:
     void adoptDocument(long doc);
     void reattachDocument();
     void setWrapFor(qint64 size);
+    // After a page's text went in: its line ends, the UTF-16 index, an empty
+    // edit history, and the load announced.
     void textIn();
     long sci(unsigned int msg, unsigned long w = 0, long l = 0) const;
     long docBytes() const;
