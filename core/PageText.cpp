@@ -39,16 +39,18 @@ void appendUtf8(QByteArray &out, char32_t c)
     }
 }
 
+// The length of the sequence a byte starts; 0 for one that starts none.
+int sequenceLength(uchar c) { return c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0; }
+
 // Length of the valid UTF-8 sequence at s[i] and its code point; 0 when the
 // bytes there are not one.
 int utf8Sequence(const uchar *s, qsizetype i, qsizetype size, char32_t &cp)
 {
-    const uchar c = s[i];
-    int extra;
-    if (c >= 0xC2 && c <= 0xDF) { extra = 1; cp = c & 0x1F; }
-    else if (c >= 0xE0 && c <= 0xEF) { extra = 2; cp = c & 0x0F; }
-    else if (c >= 0xF0 && c <= 0xF4) { extra = 3; cp = c & 0x07; }
-    else return 0;
+    const int length = sequenceLength(s[i]);
+    if (length == 0)
+        return 0;
+    const int extra = length - 1;
+    cp = s[i] & (0x7F >> length); // the lead byte's bits of the code point
     if (i + extra >= size)
         return 0;
     for (int k = 1; k <= extra; ++k) {
@@ -59,11 +61,8 @@ int utf8Sequence(const uchar *s, qsizetype i, qsizetype size, char32_t &cp)
     if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF))
         || (cp >= 0xD800 && cp <= 0xDFFF))
         return 0;
-    return extra + 1;
+    return length;
 }
-
-// The length of the sequence a byte starts; 0 for one that starts none.
-int sequenceLength(uchar c) { return c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0; }
 
 // Index of the first byte at or after i that is not ASCII.
 qsizetype asciiRunEnd(const uchar *s, qsizetype i, qsizetype size)
