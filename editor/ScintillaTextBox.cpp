@@ -329,20 +329,25 @@ bool ScintillaTextBox::loadFile(const QString &path, QString *error)
     // A read that stopped on bytes that are not UTF-8 is no failure.
     const bool failed = noMemory || (!read && utf8.valid());
     const bool whole = !failed && read && utf8.finish() && loader;
-    if (loader && !whole) {
+    if (loader && !whole)
         loader->Release();
-        reattachDocument();
-    }
+    // Where the page on screen stays, the view is given back its record of
+    // the page's lines, which making the loader reset.
+    const auto keepPage = [&] {
+        if (loader)
+            reattachDocument();
+        return false;
+    };
     if (failed) {
         if (noMemory && error)
             *error = tr("not enough memory");
-        return false;
+        return keepPage();
     }
     if (!whole) {
         // A Windows-1252 page (any bytes that are not UTF-8) is converted whole.
         QByteArray bytes;
         if (!readWholeFile(path, bytes, error))
-            return false;
+            return keepPage();
         setBytes(bytes, detectEncoding(bytes));
         return true;
     }
