@@ -65,6 +65,25 @@ bool syncFolderOf(const QByteArray &path)
     return synced;
 }
 
+// Lets the kernel reuse the memory caching a big page's old bytes for its
+// new ones, which a rename is about to make unreachable anyway. Memory a
+// machine has not touched lately can cost ten times more to fill (a virtual
+// machine's host backs it only when first used): a 50 MB save spent 90 ms
+// more in write() without this. The old bytes stay on disk untouched.
+void dropCachedBytes(const QByteArray &path, const struct stat &old)
+{
+    constexpr off_t kWorthIt = 1 << 20;
+    if (old.st_size < kWorthIt)
+        return;
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat now;
+    if (::fstat(fd, &now) == 0 && now.st_dev == old.st_dev && now.st_ino == old.st_ino)
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+}
+
 enum class Replaced { Done, InPlace, Failed };
 
 // A new file beside the target, given its identity, renamed over it.
@@ -89,6 +108,8 @@ Replaced replaceByRename(const QByteArray &target, const struct stat *old, QByte
     }
     Replaced result = Replaced::Failed;
     const Carried carried = old ? carryIdentity(target, *old, fd) : Carried::Done;
+    if (carried == Carried::Done && old)
+        dropCachedBytes(target, *old);
     if (carried == Carried::NotPossible)
         result = Replaced::InPlace;
     else if (carried == Carried::Failed || !writeAll(fd, bytes) || ::fdatasync(fd) != 0)

@@ -185,6 +185,22 @@ private slots:
         QVERIFY(QFileInfo(dir.path() + "/b.htm").isDir());
     }
 
+    // A big page's old bytes, dropped from the cache before the new ones go
+    // in, are still whole for a reader that had the page open.
+    void bigPageReplaced()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/big.htm";
+        const QByteArray old = QByteArray("<p>old</p>\n").repeated(300000);
+        writeFile(path, old);
+        QFile reader(path);
+        QVERIFY(reader.open(QIODevice::ReadOnly));
+        const QByteArray bytes = QByteArray("<p>new page</p>\r\n").repeated(150000);
+        QVERIFY(writeFileSafely(path, bytes));
+        QCOMPARE(readFile(path), bytes);
+        QCOMPARE(reader.readAll(), old);
+    }
+
     void saveKeepsPermissionsAndLinks()
     {
         QTemporaryDir dir;
