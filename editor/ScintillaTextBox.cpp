@@ -69,6 +69,7 @@ ScintillaTextBox::ScintillaTextBox(QWidget *parent) : QsciScintilla(parent)
     setMarginWidth(1, 0);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setCaretLineVisible(false);
+    setAnnotationDisplay(AnnotationHidden);
     setIndentationsUseTabs(true);
     setAutoIndent(false);
     setBraceMatching(NoBraceMatch);
@@ -385,6 +386,9 @@ void ScintillaTextBox::setWrapFor(qint64 size)
     const bool wrap = size <= kWrapLimit;
     setWrapMode(wrap ? (m_longLines ? WrapWhitespace : WrapWord) : WrapNone);
     sci(SCI_SETHSCROLLBAR, !wrap);
+    // Both messages make the vertical bar come and go as needed; it stays,
+    // so that a wrapped page is never wrapped for a width it does not have.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 void ScintillaTextBox::textIn()
