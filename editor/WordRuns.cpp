@@ -13,8 +13,19 @@ long send(const ScintillaTextBox &box, unsigned msg, unsigned long w = 0, long l
     return box.SendScintilla(msg, w, l);
 }
 
-// Enough cache entries for the distinct words of a big page in both styles.
+// Enough cache entries for the distinct words of a big page in both styles,
+// and the component's own number for small ones: each entry takes 16 bytes
+// whether used or not, a megabyte at the most.
 constexpr long kPositionCacheEntries = 1 << 16;
+constexpr long kSmallPositionCache = 1024;
+
+void sizePositionCache(ScintillaTextBox &box)
+{
+    const long entries = qBound(kSmallPositionCache, send(box, QsciScintillaBase::SCI_GETLENGTH) / 16,
+                                kPositionCacheEntries);
+    if (entries != send(box, QsciScintillaBase::SCI_GETPOSITIONCACHE))
+        send(box, QsciScintillaBase::SCI_SETPOSITIONCACHE, entries);
+}
 // Styles are handed over in pieces of this size.
 constexpr long kChunk = 64 * 1024;
 
@@ -123,7 +134,8 @@ void WordRuns::styleCharacters(const char *text, qsizetype size, char before, ch
 
 void WordRuns::attach(ScintillaTextBox &box)
 {
-    send(box, QsciScintillaBase::SCI_SETPOSITIONCACHE, kPositionCacheEntries);
+    sizePositionCache(box);
+    QObject::connect(&box, &ScintillaTextBox::textLoaded, &box, [&box] { sizePositionCache(box); });
     copyLook(box);
     QObject::connect(&box, &QsciScintillaBase::SCN_STYLENEEDED, &box,
                      [&box](int position) { styleNeeded(box, position); });
