@@ -4,14 +4,15 @@
 #include <QObject>
 #include <QStringList>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 // One window per user and display. The first Tagsmith listens on a local
 // socket; a second one started with files hands them over and ends, so that
 // the file manager's "Open With" reaches the window already open. A socket
 // left behind by a Tagsmith that crashed answers nobody: the next one
-// removes it and listens in its place.
+// removes it and listens in its place. Plain Unix sockets: Qt's local
+// sockets would load its network library (and Kerberos and the proxy
+// library with it), some 1.8 MB of memory for one message.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -44,8 +45,9 @@ private:
     enum class Offer { Taken, NoOne, NoAnswer };
     Offer offer(const QStringList &files, bool send) const;
     bool listen();
-    void read(QLocalSocket *client);
+    void accept();
 
     QString m_path;
-    QLocalServer *m_server = nullptr;
+    int m_listener = -1;
+    QSocketNotifier *m_notifier = nullptr;
 };
