@@ -80,6 +80,43 @@ private slots:
         QTRY_COMPARE(received.size(), 1);
     }
 
+    // A message may come in pieces; bytes of anything else are turned away.
+    // Only the user may connect.
+    void takesWholeMessagesOnly()
+    {
+        QTemporaryDir runtime;
+        const QString path = runtime.path() + QStringLiteral("/tagsmith-test");
+        SingleInstance first(path);
+        QSignalSpy received(&first, &SingleInstance::filesReceived);
+        QCOMPARE(first.start({}), Outcome::Listening);
+        QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ReadOwner | QFile::WriteOwner),
+                 QFile::Permissions());
+        QByteArray message;
+        QDataStream out(&message, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_6_0);
+        out << quint32(0x54534d31) << QStringList{QStringLiteral("/x.htm")};
+        const auto connected = [&path] {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+            return ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 ? fd : -1;
+        };
+        const int stranger = connected();
+        QCOMPARE(::write(stranger, "GET / HTTP/1.0\r\n\r\n", 18), ssize_t(18));
+        const int piecewise = connected();
+        QCOMPARE(::write(piecewise, message.constData(), 9), ssize_t(9));
+        QTest::qWait(50);
+        QCOMPARE(::write(piecewise, message.constData() + 9, message.size() - 9), ssize_t(message.size() - 9));
+        QTRY_COMPARE(received.size(), 1);
+        QCOMPARE(received[0][0].toStringList(), QStringList{QStringLiteral("/x.htm")});
+        char answer = 0;
+        QCOMPARE(::read(piecewise, &answer, 1), ssize_t(1));
+        QTRY_COMPARE(::recv(stranger, &answer, 1, MSG_DONTWAIT), ssize_t(0)); // hung up on, without an answer
+        ::close(stranger);
+        ::close(piecewise);
+    }
+
     // The socket is the user's and the display's; without a screen there is none.
     void socketNamesUserAndDisplay()
     {
