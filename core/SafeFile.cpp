@@ -9,8 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <mutex>
@@ -65,23 +67,45 @@ bool syncFolderOf(const QByteArray &path)
     return synced;
 }
 
-// Lets the kernel reuse the memory caching a big page's old bytes for its
-// new ones, which a rename is about to make unreachable anyway. Memory a
-// machine has not touched lately can cost ten times more to fill (a virtual
-// machine's host backs it only when first used): a 50 MB save spent 90 ms
-// more in write() without this. The old bytes stay on disk untouched.
-void dropCachedBytes(const QByteArray &path, const struct stat &old)
+// Writes a big new file around the page cache (O_DIRECT): the bytes go
+// from a small buffer straight to the disk, instead of into 50 MB of cache
+// pages the system first has to find, and which the flush then writes
+// anyway. Filling fresh cache pages cost 130 ms of a 50 MB save on a
+// virtual machine, against 35 ms for the disk. The tail shorter than a
+// block, and file systems without direct writes, go the usual way.
+bool writeNewFile(int fd, QByteArrayView bytes)
 {
-    constexpr off_t kWorthIt = 1 << 20;
-    if (old.st_size < kWorthIt)
-        return;
-    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    struct stat now;
-    if (::fstat(fd, &now) == 0 && now.st_dev == old.st_dev && now.st_ino == old.st_ino)
-        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-    ::close(fd);
+    constexpr qsizetype kWorthIt = 8 << 20;
+    constexpr size_t kBlock = 4096;      // alignment any disk accepts
+    constexpr size_t kBuffer = 256 * 1024; // as fast as bigger ones, and little memory
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (bytes.size() < kWorthIt || flags < 0 || ::fcntl(fd, F_SETFL, flags | O_DIRECT) != 0)
+        return writeAll(fd, bytes);
+    struct Aligned {
+        void *p = nullptr;
+        ~Aligned() { std::free(p); }
+    } buffer;
+    const size_t blocks = size_t(bytes.size()) / kBlock * kBlock;
+    size_t done = 0;
+    if (::posix_memalign(&buffer.p, kBlock, kBuffer) == 0) {
+        while (done < blocks) {
+            const size_t n = std::min(kBuffer, blocks - done);
+            std::memcpy(buffer.p, bytes.data() + done, n);
+            const ssize_t written = ::write(fd, buffer.p, n);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written < 0 && errno == EINVAL)
+                break; // direct writes refused after all: the rest goes the usual way
+            if (written <= 0)
+                return false;
+            done += size_t(written);
+            if (size_t(written) % kBlock != 0)
+                break; // a short write leaves the file unaligned
+        }
+    }
+    if (::fcntl(fd, F_SETFL, flags) != 0)
+        return false;
+    return writeAll(fd, bytes.sliced(qsizetype(done)));
 }
 
 enum class Replaced { Done, InPlace, Failed };
@@ -108,11 +132,9 @@ Replaced replaceByRename(const QByteArray &target, const struct stat *old, QByte
     }
     Replaced result = Replaced::Failed;
     const Carried carried = old ? carryIdentity(target, *old, fd) : Carried::Done;
-    if (carried == Carried::Done && old)
-        dropCachedBytes(target, *old);
     if (carried == Carried::NotPossible)
         result = Replaced::InPlace;
-    else if (carried == Carried::Failed || !writeAll(fd, bytes) || ::fdatasync(fd) != 0)
+    else if (carried == Carried::Failed || !writeNewFile(fd, bytes) || ::fdatasync(fd) != 0)
         fail(error, systemError());
     else
         result = Replaced::Done;

@@ -9,7 +9,7 @@
  *
  * call is one of open read write pwrite fsync fdatasync ftruncate close rename
  * renameat linkat; the n-th such call on a file below the folder fails with
- * how (ENOSPC or EIO), once or, with ":always", from then on; "crash" kills
+ * how (ENOSPC, EIO or EINVAL), once or, with ":always", from then on; "crash" kills
  * the process instead (SIGKILL: no handler, no clean-up, as a power cut). */
 #define _GNU_SOURCE
 #include <dlfcn.h>
@@ -43,7 +43,7 @@ static void setUp(void)
         return;
     }
     crash = strcmp(errName, "crash") == 0;
-    how = strcmp(errName, "EIO") == 0 ? EIO : ENOSPC;
+    how = strcmp(errName, "EIO") == 0 ? EIO : strcmp(errName, "EINVAL") == 0 ? EINVAL : ENOSPC;
     always = strcmp(mode, "always") == 0;
     if (u)
         snprintf(under, sizeof under, "%s", u);

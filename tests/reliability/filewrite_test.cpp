@@ -52,7 +52,7 @@ struct Site {
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
     // Runs the writer as root or as nobody, with fail (a TAGSMITH_FAIL rule) preloaded; whether it reported success.
-    bool write(const QString &who, const QString &fail = QString()) const
+    bool write(const QString &who, const QString &fail = QString(), const QString &content = QString(kNew)) const
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -66,7 +66,7 @@ struct Site {
             env.insert(QStringLiteral("TAGSMITH_FAIL_LOG"), log);
         }
         p.setProcessEnvironment(env);
-        const QStringList args{backups, page, QString::fromLatin1(kNew)};
+        const QStringList args{backups, page, content};
         if (who == QLatin1String("nobody"))
             p.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
                                                            QStringLiteral("--clear-groups"),
@@ -193,6 +193,33 @@ private slots:
         QCOMPARE(site.read(site.page), left == QLatin1String("old") ? kOld : kNew);
         QCOMPARE(site.leftOver(site.folder), QStringList());
         QCOMPARE(site.leftOver(site.backups), QStringList());
+    }
+
+    // A big page is written past the cache in pieces: a file system that
+    // turns that down part way gets the rest the usual way, and a full disk
+    // part way leaves the old page.
+    void bigPagesWrittenPastTheCache_data()
+    {
+        QTest::addColumn<QString>("fail");
+        QTest::addColumn<bool>("done");
+        QTest::newRow("refused part way") << "write:2:EINVAL" << true;
+        QTest::newRow("disk full part way") << "write:2:ENOSPC" << false;
+    }
+    void bigPagesWrittenPastTheCache()
+    {
+        QFETCH(QString, fail);
+        QFETCH(bool, done);
+        Site site;
+        QVERIFY(site.make(QStringLiteral("true")));
+        const QString source = site.tmp.path() + QStringLiteral("/big.htm");
+        const QByteArray big = QByteArray("<p>a new line of the page</p>\r\n").repeated(400000) + "</html>";
+        QFile f(source);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(big) == big.size());
+        f.close();
+        QCOMPARE(site.write(QStringLiteral("root"), fail, u'@' + source), done);
+        QVERIFY2(QFileInfo(site.log).size() > 0, "the call did not fail");
+        QVERIFY(site.read(site.page) == (done ? big : kOld));
+        QCOMPARE(site.leftOver(site.folder), QStringList());
     }
 };
 
