@@ -13,21 +13,26 @@ long send(const ScintillaTextBox &box, unsigned msg, unsigned long w = 0, long l
     return box.SendScintilla(msg, w, l);
 }
 
-// Enough cache entries for the distinct words of a big page in both styles,
-// and the component's own number for small ones: each entry takes 16 bytes
-// whether used or not, a megabyte at the most.
+// Enough cache entries for the distinct words of a wrapped page in both
+// styles, whose every line is laid out to wrap it; a page too big to wrap
+// has only the lines shown laid out, and the component's own number of
+// entries does for a small page. Each entry takes 16 bytes, used or not.
 constexpr long kPositionCacheEntries = 1 << 16;
 constexpr long kSmallPositionCache = 1024;
+constexpr long kUnwrappedPositionCache = 4096;
+
+// Styles are handed over in pieces of this size.
+constexpr long kChunk = 64 * 1024;
 
 void sizePositionCache(ScintillaTextBox &box)
 {
-    const long entries = qBound(kSmallPositionCache, send(box, QsciScintillaBase::SCI_GETLENGTH) / 16,
-                                kPositionCacheEntries);
+    const long entries = box.wrapMode() == QsciScintilla::WrapNone
+                             ? kUnwrappedPositionCache
+                             : qBound(kSmallPositionCache, send(box, QsciScintillaBase::SCI_GETLENGTH) / 16,
+                                      kPositionCacheEntries);
     if (entries != send(box, QsciScintillaBase::SCI_GETPOSITIONCACHE))
         send(box, QsciScintillaBase::SCI_SETPOSITIONCACHE, entries);
 }
-// Styles are handed over in pieces of this size.
-constexpr long kChunk = 64 * 1024;
 
 void styleNeeded(ScintillaTextBox &box, long upTo)
 {
