@@ -120,6 +120,13 @@ void HtmlColouring::setLexer()
     sci(Sci::SCI_SETKEYWORDS, 1, reinterpret_cast<long>(kJavaScriptWords));
     sci(Sci::SCI_SETKEYWORDS, 2, reinterpret_cast<long>(kVbScriptWords));
     sci(Sci::SCI_SETKEYWORDS, 5, reinterpret_cast<long>(kDeclarationWords));
+    // The lexer keeps a state for every line it styles, in an array that
+    // grows as it goes, to twice what it needs on a big page (2.9 MB at the
+    // end of 50 MB): made at its full size at once instead, with the state
+    // the lines have before they are styled.
+    const long lastLine = sci(Sci::SCI_GETLINECOUNT) - 1;
+    if (lastLine > 0 && sci(Sci::SCI_GETLINESTATE, lastLine) == 0)
+        sci(Sci::SCI_SETLINESTATE, lastLine, 0);
 }
 
 void HtmlColouring::setColours()

@@ -33,8 +33,8 @@ constexpr qsizetype kWrapLimit = 1024 * 1024;
 // Room for typing in a new document: once the room is used up, the
 // component grows the text and its styles by a sixth, copying both (the
 // first keystroke in a page of 50 MB took 120 MB more and a third of a
-// second).
-qsizetype typingRoom(qint64 size) { return qBound(qsizetype(64 * 1024), qsizetype(size / 32), qsizetype(1024 * 1024)); }
+// second). The room is filled with zeros at once, so it is memory used.
+constexpr qsizetype kTypingRoom = 64 * 1024;
 
 bool hasNonAscii(const char *data, qsizetype size)
 {
@@ -316,7 +316,7 @@ bool ScintillaTextBox::loadFile(const QString &path, QString *error)
         path,
         [&](qint64 size) {
             loader = reinterpret_cast<ILoader *>(
-                sci(SCI_CREATELOADER, size + typingRoom(size), SC_DOCUMENTOPTION_DEFAULT));
+                sci(SCI_CREATELOADER, size + kTypingRoom, SC_DOCUMENTOPTION_DEFAULT));
         },
         [&](QByteArrayView piece) {
             if (!utf8.feed(piece))
@@ -367,7 +367,7 @@ void ScintillaTextBox::loadBytes(const QByteArray &bytes)
     if (docBytes() > 0)
         noteModified(); // the old text goes with its document, unannounced
     m_longLines = WordRuns::hasLongLine(bytes.constData(), bytes.size());
-    newDocument(bytes.size() + typingRoom(bytes.size()));
+    newDocument(bytes.size() + kTypingRoom);
     setWrapFor(bytes.size());
     // The loaded text is not an edit to undo; recording it would copy the
     // whole page into the undo history.
