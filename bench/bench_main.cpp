@@ -115,6 +115,9 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The preview and the HTML check load their modules from the build.
+    if (!qEnvironmentVariableIsSet("TAGSMITH_MODULES"))
+        qputenv("TAGSMITH_MODULES", TAGSMITH_MODULES_DIR);
     QApplication app(argc, argv);
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--memory") == 0)

@@ -18,8 +18,6 @@ namespace {
 // The window on a generated page of `size` bytes, the caret at its end.
 frmEditor &openPage(EditorFixture &f, qsizetype size, bool pane)
 {
-    if (!qEnvironmentVariableIsSet("TAGSMITH_PREVIEW_MODULE"))
-        qputenv("TAGSMITH_PREVIEW_MODULE", TAGSMITH_PREVIEW_MODULE_FILE);
     f.page(QStringLiteral("page.htm"), generatedPage(size) + "\r\n");
     frmEditor &editor = f.start();
     editor.resize(1400, 800);

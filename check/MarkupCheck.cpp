@@ -4,11 +4,12 @@
 #include "check/MarkupFilter.h"
 #include "check/TagScan.h"
 #include "check/TextPoint.h"
+#include "check/TidyRun.h"
+#include "platform/Modules.h"
 
 #include <QSet>
 
 #include <algorithm>
-#include <tidy/tidy.h>
 
 namespace {
 struct Collected {
@@ -17,42 +18,24 @@ struct Collected {
     bool previousKept = false;
 };
 
-Severity severityOf(TidyReportLevel level)
+void onNote(void *context, const TidyNote &m)
 {
-    if (level <= TidyInfo)
-        return Severity::Info;
-    return level < TidyError ? Severity::Warning : Severity::Error;
-}
-
-// The message without tidy's "line 1 column 1 - Warning: ".
-QString bodyOf(TidyMessage m)
-{
-    QByteArray out = tidyGetMessageOutputDefault(m);
-    for (const char *lead : {tidyGetMessagePosDefault(m), tidyGetMessagePrefixDefault(m)})
-        if (lead && out.startsWith(lead))
-            out.remove(0, qstrlen(lead));
-    return QString::fromUtf8(out).trimmed();
-}
-
-Bool TIDY_CALL onMessage(TidyMessage m)
-{
-    auto *c = static_cast<Collected *>(tidyGetAppData(tidyGetMessageDoc(m)));
-    const int line = tidyGetMessageLine(m);
+    auto *c = static_cast<Collected *>(context);
     // Line 0: summaries ("Document content looks like HTML5"), not places.
-    if (line <= 0)
-        return no;
-    const QByteArray key = tidyGetMessageKey(m);
-    const QString text = bodyOf(m);
+    if (m.line <= 0)
+        return;
+    const QByteArray key = m.key;
+    const QString text = QString::fromUtf8(m.text).trimmed();
     const bool note = key == "PREVIOUS_LOCATION";
     c->previousKept = keepMessage(c->era, key, text, c->previousKept);
     if (c->previousKept) {
-        const Problem p{line, tidyGetMessageColumn(m), severityOf(tidyGetMessageLevel(m)), text};
+        const Severity severity = m.level == 0 ? Severity::Info : m.level == 1 ? Severity::Warning : Severity::Error;
+        const Problem p{m.line, m.column, severity, text};
         if (note && !c->groups.isEmpty())
             c->groups.last().append(p);
         else
             c->groups.append({p});
     }
-    return no; // tidy prints nothing
 }
 
 // The places of the tags that still hold a template placeholder.
@@ -73,21 +56,11 @@ QSet<QPair<int, int>> placeholderTags(const QString &text)
 QList<Problem> checkMarkup(const QByteArray &utf8)
 {
     Collected collected{eraOf(utf8), {}, false};
-    TidyDoc doc = tidyCreate();
-    tidySetAppData(doc, &collected);
-    tidySetMessageCallback(doc, onMessage);
-    tidyOptSetBool(doc, TidyQuiet, yes);
-    tidyOptSetBool(doc, TidyShowWarnings, yes);
-    tidyOptSetBool(doc, TidyShowInfo, yes);
-    tidyOptSetInt(doc, TidyShowErrors, 1000);
-    tidyOptSetBool(doc, TidyWarnPropAttrs, yes);
-    tidyOptSetInt(doc, TidyTabSize, 1); // a tab is one column, as on the status bar
-    tidySetCharEncoding(doc, "utf8");
-    // The HTML5 and proprietary verdicts come only from the repair of tidy's
-    // own tree; the page is never written back.
-    if (tidyParseString(doc, utf8.constData()) >= 0 && tidyCleanAndRepair(doc) >= 0)
-        tidyRunDiagnostics(doc);
-    tidyRelease(doc);
+    QString why;
+    const auto runTidy = reinterpret_cast<RunTidy>(moduleFunction(QStringLiteral("tagsmith_tidy.so"), kRunTidy, &why));
+    if (!runTidy)
+        return {{1, 1, Severity::Error, QCoreApplication::translate("MarkupCheck", "The markup check could not start: %1").arg(why)}};
+    runTidy(utf8.constData(), &collected, onNote);
 
     // Tidy reports some checks after the parse: put them in page order.
     std::stable_sort(collected.groups.begin(), collected.groups.end(), [](const auto &a, const auto &b) {

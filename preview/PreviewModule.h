@@ -7,6 +7,5 @@ class PreviewPane;
 class QWidget;
 
 // Loads the engine-backed preview module and makes a pane in `parent`; on
-// failure returns nothing and says why in `reason`. The module is looked
-// for beside the program, or where TAGSMITH_PREVIEW_MODULE says.
+// failure returns nothing and says why in `reason` (see platform/Modules.h).
 PreviewPane *loadPreviewPane(QWidget *parent, QString *reason);

@@ -216,8 +216,8 @@ QAction *menuItem(QMenu *menu, const QString &objectName)
 
 int main(int argc, char *argv[])
 {
-    if (!qEnvironmentVariableIsSet("TAGSMITH_PREVIEW_MODULE"))
-        qputenv("TAGSMITH_PREVIEW_MODULE", TAGSMITH_PREVIEW_MODULE_FILE);
+    if (!qEnvironmentVariableIsSet("TAGSMITH_MODULES"))
+        qputenv("TAGSMITH_MODULES", TAGSMITH_MODULES_DIR);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagsmith"));
     const QString out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs")).absolutePath();

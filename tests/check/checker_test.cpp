@@ -74,6 +74,19 @@ private slots:
         QCOMPARE(y.line, 4);
         QCOMPARE(y.column, 4); // tab, x, the emoji: one each
     }
+
+    // Without its module the check says so, instead of finding the page clean.
+    void aMissingModuleIsSaid()
+    {
+        const QByteArray modules = qgetenv("TAGSMITH_MODULES");
+        qputenv("TAGSMITH_MODULES", QDir::tempPath().toLocal8Bit() + "/no-modules-here");
+        const QList<Problem> problems = checkPage("<p>a", QDir::tempPath()).markup;
+        qputenv("TAGSMITH_MODULES", modules);
+        QCOMPARE(problems.size(), 1);
+        QCOMPARE(problems[0].severity, Severity::Error);
+        QVERIFY2(problems[0].message.startsWith(QStringLiteral("The markup check could not start: ")),
+                 qPrintable(problems[0].message));
+    }
 };
 
 QTEST_GUILESS_MAIN(CheckerTest)

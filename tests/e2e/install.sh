@@ -112,7 +112,7 @@ for lib in libqscintilla2-qt6 libqt6widgets6 libqt6svg6 libqt6printsupport6 libq
 done
 dpkg-deb -c "$DEB" | awk '{print $1, $2, $6}' > "$WORK/contents"
 grep -q '^-rwxr-xr-x root/root ./usr/lib/tagsmith/tagsmith$' "$WORK/contents" || fail "program not in the package as root's: $(cat "$WORK/contents")"
-for f in bin/tagsmith lib/tagsmith/modules/tagsmith_preview.so share/tagsmith/default.htm share/tagsmith/spell.dat share/applications/tagsmith.desktop \
+for f in bin/tagsmith lib/tagsmith/modules/tagsmith_preview.so lib/tagsmith/modules/tagsmith_tidy.so share/tagsmith/default.htm share/tagsmith/spell.dat share/applications/tagsmith.desktop \
          share/metainfo/org.tagsmith.tagsmith.metainfo.xml share/icons/hicolor/scalable/apps/tagsmith.svg; do
     grep -q " ./usr/$f\$" "$WORK/contents" || fail "$f not in the package"
 done

@@ -30,7 +30,7 @@ need_x() {
 copy_app() {
     APP="$WORK/app"
     mkdir -p "$APP/project/default" "$APP/modules" "$WORK/config/TAGSMITH"
-    for f in tagsmith modules/tagsmith_preview.so default.htm spell.dat; do
+    for f in tagsmith modules/tagsmith_preview.so modules/tagsmith_tidy.so default.htm spell.dat; do
         cp "$1/$f" "$APP/$f" || fail "missing $1/$f"
     done
 }
