@@ -69,6 +69,9 @@ ScintillaTextBox::ScintillaTextBox(QWidget *parent) : QsciScintilla(parent)
     setMarginWidth(1, 0);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setCaretLineVisible(false);
+    // Annotations are never used; while they may show, the component lays
+    // out every line of a wrapped page when it is set, and each edited line
+    // at once (475 ms for a page of one 1 MB line, against 60 ms without).
     setAnnotationDisplay(AnnotationHidden);
     setIndentationsUseTabs(true);
     setAutoIndent(false);
