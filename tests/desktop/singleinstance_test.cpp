@@ -33,13 +33,20 @@ Outcome waitFor(QFuture<Outcome> future)
 }
 
 // What a crashed Tagsmith leaves: a socket file nobody listens on.
-void leaveStaleSocket(const QString &path)
+// The address of the socket file at path.
+sockaddr_un addressOf(const QString &path)
 {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
-    QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    return address;
+}
+
+void leaveStaleSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const sockaddr_un address = addressOf(path);
+    QCOMPARE(::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
     ::close(fd);
     QVERIFY(QFileInfo::exists(path));
 }
@@ -97,10 +104,8 @@ private slots:
         out << quint32(0x54534d31) << QStringList{QStringLiteral("/x.htm")};
         const auto connected = [&path] {
             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
-            return ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 ? fd : -1;
+            const sockaddr_un address = addressOf(path);
+            return ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 ? fd : -1;
         };
         const int stranger = connected();
         QCOMPARE(::write(stranger, "GET / HTTP/1.0\r\n\r\n", 18), ssize_t(18));
